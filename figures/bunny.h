@@ -1,0 +1,4 @@
+// The Bunny figure.
+#pragma once
+
+void LoadBunnyTextures();

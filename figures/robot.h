@@ -1,0 +1,4 @@
+// The Robot figure.
+#pragma once
+
+void LoadRobotTextures();

@@ -1,0 +1,4 @@
+// Shots and impact bursts.
+#pragma once
+
+void InitShots();

@@ -1,0 +1,4 @@
+// STAND-INS for the shots, which are not built yet.
+#include "players/shots.h"
+
+void InitShots() {}

@@ -1,0 +1,7 @@
+// The opening scene shown at start-up.
+#pragma once
+
+void LoadOpeningTextures();
+void StartOpeningScene();
+int RunOpeningScript();
+void DrawOpeningFrame(int width, int height);

@@ -1,0 +1,34 @@
+// Small free functions shared by every subsystem.
+#pragma once
+
+double DegToRad(double deg);
+
+// Allocation that ends the program when memory runs out: it never returns null.
+void* CheckedAlloc(int size);
+
+// The one random generator of the game.
+void SeedRandom();
+void SeedRandomWith(unsigned seed);  // for tests and benchmarks
+double RandomInRange(double lo, double hi);
+
+void SetPibColor(int p);
+void SetPibColor0(double alpha);
+void SetPibColor1(double alpha);
+void SetPibColor2(double alpha);
+void SetPibColor3(double alpha);
+
+int MaxInt(int a, int b);
+double AbsDouble(double v);
+
+void ComputeTriangleNormal(const float* p0, const float* p1, const float* p2, float* out);
+void ComputeTriangleCross(const float* p0, const float* p1, const float* p2, float* out);
+void NormalizeVec3(float* v);
+
+void DrawBox(float w, float h, float d);
+void DrawTexturedBox(float w, float h, float d, float sx, float sy, float sz);
+
+// Every fatal error ends the program here. A fuzzer or a test may install a
+// handler that does not return normally (it throws or jumps); with none, the
+// process exits with the code.
+[[noreturn]] void ExitProgram(int code);
+void SetExitHandler(void (*handler)(int code));

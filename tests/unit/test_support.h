@@ -1,0 +1,29 @@
+// Shared by the unit tests.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Runs a statement in a child process with its standard output sent to
+// standard error, so that death tests can match what the game prints on
+// either stream.
+#define EXPECT_EXIT_WITH_OUTPUT(statement, code, regex)                         \
+    EXPECT_EXIT(                                                                \
+        {                                                                       \
+            ::testing::internal::CaptureStdout();                               \
+            fflush(stdout);                                                     \
+            dup2(2, 1);                                                         \
+            statement;                                                          \
+        },                                                                      \
+        ::testing::ExitedWithCode(code), regex)
+
+// Makes a GL context once per test process (a hidden GLUT window on the
+// virtual display); false when there is no display.
+bool EnsureGlContext();
+
+// A fresh scratch folder under the build's test output.
+std::string ScratchDir(const std::string& name);
+
+// Writes text to a file; returns its path.
+std::string WriteTextFile(const std::string& dir, const std::string& name,
+                          const std::string& text);
