@@ -2,3 +2,6 @@
 #include "effects/spark_emitter.h"
 
 void LoadSparkTextures() {}
+void SetSparkEmitterAim(SparkEmitter*, double, double) {}
+void UpdateSparkEmitter(SparkEmitter*) {}
+void DrawSparkEmitter(SparkEmitter*) {}

@@ -4,3 +4,4 @@
 
 void LoadBunnyTextures() {}
 void LoadRobotTextures() {}
+void SetBunnyColorScheme(Bunny*, int) {}

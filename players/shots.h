@@ -2,3 +2,8 @@
 #pragma once
 
 void InitShots();
+// Empties the lists of shots and impact bursts (every world load).
+void ClearShots();
+void UpdateShots();
+void DrawShots();
+void DrawShotMarkers();

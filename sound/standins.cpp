@@ -3,7 +3,9 @@
 
 void LoadSounds() {}
 void UpdateSound() {}
+void LoopTechno() {}
 void StopTechno() {}
+void LoopIntroTechno() {}
 void StopIntroTechno() {}
 void StopToccata() {}
 void StopMarch() {}

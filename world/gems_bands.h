@@ -1,0 +1,5 @@
+// Hidden gems and bands.
+#pragma once
+
+int GetGemsLeft();
+void UpdateBands();
