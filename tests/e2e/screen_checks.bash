@@ -1,0 +1,119 @@
+# Picture checks of the whole-game test, for a 600 by 450 window with its
+# top-left corner at the screen's. Sourced by whole_game.sh.
+magick_convert=/usr/bin/convert
+[ -x "$magick_convert" ] || magick_convert=convert
+
+# Prints "r g b" (0 to 255) of one pixel, x and y from the top-left corner.
+pixel() {
+  "$magick_convert" "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- |
+    awk 'NR==2 { gsub(/[()]/, "", $2); split($2, c, ","); print int(c[1]), int(c[2]), int(c[3]) }'
+}
+
+# Prints the mean "r g b" (0 to 255) of a rectangle.
+mean_colour() {
+  "$magick_convert" "$1" -crop "$2x$3+$4+$5" +repage -scale 1x1\! -depth 8 txt:- |
+    awk 'NR==2 { gsub(/[()]/, "", $2); split($2, c, ","); print int(c[1]), int(c[2]), int(c[3]) }'
+}
+
+# Share (0 to 100) of a rectangle's pixels whose darkest channel is at least v.
+share_at_least() {
+  "$magick_convert" "$1" -crop "$2x$3+$4+$5" +repage -depth 8 txt:- |
+    awk -v v="$6" 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ",");
+      m = c[1]; if (c[2] < m) m = c[2]; if (c[3] < m) m = c[3];
+      n++; if (m >= v) k++ } END { print int(100 * k / n) }'
+}
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# A pure blue of the divider bars: no red or green, some blue.
+is_divider_blue() {
+  local r g b
+  read -r r g b <<<"$1"
+  [ "$r" -le 8 ] && [ "$g" -le 8 ] && [ "$b" -ge 20 ]
+}
+
+# The strip across the top 22 rows: blue, brightening toward the middle. Row
+# 21 lies under every icon, name and bar of the strip; x 72 is just left of
+# the square where the get-ready and pause pictures go.
+expect_hud_strip() {
+  local edge middle
+  edge="$(pixel "$1" 3 21)"
+  middle="$(pixel "$1" 72 21)"
+  is_divider_blue "$edge" || fail "$1: no HUD strip at the left edge ($edge)"
+  is_divider_blue "$middle" || fail "$1: no HUD strip toward the middle ($middle)"
+  local eb mb
+  eb="$(echo "$edge" | awk '{print $3}')"
+  mb="$(echo "$middle" | awk '{print $3}')"
+  [ "$mb" -gt "$eb" ] || fail "$1: the strip does not brighten toward its middle"
+}
+
+# The menus draw a square of the window's height centred across it: the
+# 75-pixel margins left and right stay black.
+expect_menu_square() {
+  local left right centre
+  left="$(mean_colour "$1" 70 450 0 0)"
+  right="$(mean_colour "$1" 70 450 530 0)"
+  centre="$(mean_colour "$1" 300 300 150 75)"
+  [ "$left" = "0 0 0" ] || fail "$1: left margin not black ($left)"
+  [ "$right" = "0 0 0" ] || fail "$1: right margin not black ($right)"
+  [ "$centre" != "0 0 0" ] || fail "$1: no menu picture"
+}
+
+# Dividers: a vertical bar at x 300 for 2 to 4 views, a horizontal one at
+# y 236 (from the top) for 3 and 4.
+expect_views() {
+  local img="$1" players="$2" low
+  low="$(pixel "$img" 300 440)"
+  if [ "$players" -ge 2 ]; then
+    is_divider_blue "$low" || fail "$img: no vertical divider for $players views ($low)"
+  else
+    ! is_divider_blue "$low" || fail "$img: a divider in a one-player view"
+  fi
+  local side
+  side="$(pixel "$img" 40 236)"
+  if [ "$players" -ge 3 ]; then
+    is_divider_blue "$side" || fail "$img: no horizontal divider for $players views ($side)"
+  else
+    ! is_divider_blue "$side" || fail "$img: a horizontal divider with $players views"
+  fi
+}
+
+# The minimap greys everything under it: nearly every pixel of its square
+# has all channels well above black. Its place depends on the player count.
+expect_minimap() {
+  local img="$1" players="$2" x y w h
+  case "$players" in
+    1) x=465; y=23; w=135; h=135 ;;
+    2) x=232; y=23; w=135; h=135 ;;
+    3) x=348; y=243; w=207; h=207 ;;
+    *) x=232; y=175; w=135; h=135 ;;
+  esac
+  local share
+  share="$(share_at_least "$img" $((w - 6)) $((h - 6)) $((x + 3)) $((y + 3)) 30)"
+  [ "$share" -ge 90 ] || fail "$img: no minimap at ($x, $y) for $players players (only $share% grey)"
+  if [ "$players" -eq 2 ] || [ "$players" -eq 4 ]; then
+    # The vertical divider is left open under the minimap.
+    local gap
+    gap="$(pixel "$img" 300 $((y + h / 2)))"
+    ! is_divider_blue "$gap" || fail "$img: the divider runs through the minimap"
+  fi
+}
+
+# Blue of the strip left of the square, 0 to 255: about 50 when clear, less
+# while the fade curtain is down.
+strip_brightness() { pixel "$1" 72 21 | awk '{print $3}'; }
+
+# Spread of the mean grey of the centred square over a few quick shots: the
+# get-ready picture blinks once a second and makes it large.
+blink_spread() {
+  local dir="$1" i
+  for i in 1 2 3 4 5; do
+    import -window root -crop 300x300+150+75 +repage "$dir/blink-$i.png"
+    sleep 0.21
+  done
+  for i in 1 2 3 4 5; do
+    "$magick_convert" "$dir/blink-$i.png" -colorspace Gray -scale 1x1\! -depth 8 txt:- |
+      awk 'NR==2 { gsub(/[()]/, "", $2); split($2, c, ","); print int(c[1]) }'
+  done | sort -n | awk 'NR==1 { lo = $1 } { hi = $1 } END { print hi - lo }'
+  rm -f "$dir"/blink-*.png
+}
