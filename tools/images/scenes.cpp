@@ -103,6 +103,8 @@ SgiPicture PalaceHall() {
             bool dark = (int(std::floor(u)) + int(std::floor(v))) % 2 != 0;
             Rgba marble = dark ? Colour(0.3f, 0.18f, 0.22f) : Colour(0.92f, 0.88f, 0.82f);
             marble = Scale(marble, 0.85f + 0.2f * FractalNoise(u * 3, v * 3, 661, 3));
+            // Far tiles are smaller than a texel: show their average instead.
+            marble = Mix(marble, Colour(0.61f, 0.53f, 0.52f), 1 - SmoothStep(0.0f, 0.08f, horizon - y));
             if (std::fabs(x - kWide / 2) < 0.06f + (horizon - y) * 0.9f) marble = Colour(0.7f, 0.08f, 0.1f);
             return Mix(marble, Grey(0), 0.35f * (1 - (horizon - y) / horizon));
         }
