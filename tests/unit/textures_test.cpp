@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "support/sgi_image.h"
 #include "test_support.h"
 
@@ -131,6 +132,96 @@ TEST(Textures, EveryPictureIsThereAndReadsWithTheRightShape) {
             EXPECT_TRUE(p.channels == 2 || p.channels == 4) << p.channels;
             EXPECT_GT(CountAlphaAtMost(p, 0), 0u) << "no clear texel to blend with";
         }
+    }
+}
+
+// The generator makes exactly the files listed here, no more, no misspelt.
+TEST(Textures, GeneratorMakesExactlyTheListedFiles) {
+    std::vector<std::string> made, listed;
+    for (const PictureMaker& m : AllPictures()) made.push_back(m.fileName);
+    for (const Expected& e : kPictures) listed.push_back(e.name);
+    std::sort(made.begin(), made.end());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(made, listed);
+}
+
+// The menus dim whole bands of a page to show the choice, so each line of
+// lettering must lie inside one band. Lettering is found as rows with many
+// bright texels; runs of such rows are lines.
+struct Band {
+    const char* page;
+    std::vector<double> edges;  // band edges in page units, 0 to 6
+};
+
+std::vector<std::pair<double, double>> LetteringLines(const Picture& p) {
+    std::vector<std::pair<double, double>> lines;
+    int start = -1;
+    for (unsigned y = 0; y <= p.height; ++y) {
+        int bright = 0;
+        for (unsigned x = 0; y < p.height && x < p.width; ++x) {
+            const unsigned char* t = p.Texel(x, y);
+            bright += t[3] == 255 && t[0] > 200 && t[1] > 200 && t[2] > 150;
+        }
+        bool ink = bright >= 12;
+        if (ink && start < 0) start = int(y);
+        if (!ink && start >= 0) {
+            lines.push_back({6.0 * start / p.height, 6.0 * y / p.height});
+            start = -1;
+        }
+    }
+    return lines;
+}
+
+TEST(Textures, MenuLetteringStaysInsideItsBand) {
+    const Band pages[] = {{"title.sgi", {0, 2.3, 4.2, 6}},
+                          {"selectworld.sgi", {0, 2.5, 3.3, 4.1, 6}},
+                          {"numplayers.sgi", {0, 1.7, 2.5, 3.3, 4.1, 6}}};
+    for (const Band& page : pages) {
+        SCOPED_TRACE(page.page);
+        Picture p = Load(page.page);
+        std::vector<std::pair<double, double>> lines = LetteringLines(p);
+        EXPECT_GE(lines.size(), page.edges.size() - 1) << "a row without lettering";
+        for (auto [from, to] : lines)
+            for (double edge : page.edges)
+                EXPECT_FALSE(from < edge - 0.01 && to > edge + 0.01)
+                    << "lettering from " << from << " to " << to << " crosses " << edge;
+    }
+}
+
+// Each row of the world and players pages carries its own lettering.
+TEST(Textures, EveryMenuRowHasLettering) {
+    struct Rows {
+        const char* page;
+        std::vector<std::pair<double, double>> rows;
+    };
+    const Rows pages[] = {{"title.sgi", {{2.3, 4.2}, {0, 2.3}}},
+                          {"selectworld.sgi", {{3.3, 4.1}, {2.5, 3.3}, {0, 2.5}}},
+                          {"numplayers.sgi", {{3.3, 4.1}, {2.5, 3.3}, {1.7, 2.5}, {0, 1.7}}}};
+    for (const Rows& page : pages) {
+        SCOPED_TRACE(page.page);
+        std::vector<std::pair<double, double>> lines = LetteringLines(Load(page.page));
+        for (auto [lo, hi] : page.rows) {
+            bool found = false;
+            for (auto [from, to] : lines) found |= from >= lo && to <= hi && to - from > 0.25;
+            EXPECT_TRUE(found) << "no lettering in " << lo << " to " << hi;
+        }
+    }
+}
+
+// The overlays lie over the players' views: lettering in the middle, the
+// edges clear so the views show round it.
+TEST(Textures, OverlaysAreClearRoundTheirLettering) {
+    for (const char* name : {"getready.sgi", "gameover.sgi", "pfire1.sgi"}) {
+        SCOPED_TRACE(name);
+        Picture p = Load(name);
+        ASSERT_GT(p.width, 0u);
+        unsigned edgeInk = 0, middleInk = 0;
+        for (unsigned i = 0; i < p.width; ++i) {
+            edgeInk += p.Alpha(i, 0) + p.Alpha(i, p.height - 1) + p.Alpha(0, i) + p.Alpha(p.width - 1, i);
+            middleInk += p.Alpha(i, p.height / 2) > 200;
+        }
+        EXPECT_EQ(edgeInk, 0u);
+        EXPECT_GT(middleInk, p.width / 4);
     }
 }
 
