@@ -90,7 +90,7 @@ Audio MakeToccata() {
         "F5 D5 Bb5 D5 A5 D5 G5 D5 F5 D5 Eb5 D5 D5 Bb4 F5 D5 | "
         "E5 C#5 A5 C#5 G5 C#5 F5 C#5 E5 C#5 D5 C#5 C#5 A4 E5 A4 | "
         "D5 A4 F5 A4 A5 F5 D6 A5 G5 D5 Bb5 G5 D6 Bb5 G5 D5 | "
-        "C#5 A4 E5 A4 G5 E5 C#6 G5 A5 E5 C#5 A4 E5 C#5 A4:2";
+        "C#5 A4 E5 A4 G5 E5 C#6 G5 A5 E5 C#5 A4 E5 C#5 A4 .";
     const char* chords =
         "D4+F4:8 D4+F4:8 | C#4+E4:8 C#4+E4:8 | D4+F4:8 D4+F4:8 | D4+G4:8 D4+G4:8 | "
         "D4+F4:8 D4+F4:8 | C#4+E4:8 C#4+G4:8 | D4+F4:8 D4+G4:8 | C#4+E4:8 C#4+E4:6 .:2";
