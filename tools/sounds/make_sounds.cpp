@@ -1,12 +1,12 @@
 // Makes every sound file the game loads into the folder given on the command
 // line: effects and music from our synthesiser, voices from espeak-ng.
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
 
 #include "effects.h"
+#include "game_format.h"
 #include "music.h"
 #include "sound/sound.h"
 #include "voices.h"
@@ -27,17 +27,8 @@ const Synthesised kSynthesised[] = {
     {"combust.wav", MakeCombust},   {"falling.wav", MakeFalling},
 };
 
-// A file whose cue raises the volume is kept that much quieter, so that the
-// raised sound still fits in 8 bits.
-float PeakFor(const char* file) {
-    const SoundFile* entry = FindSoundFile(file);
-    float factor = entry ? entry->volume : 1.0f;
-    return 0.9f / std::max(1.0f, factor);
-}
-
-bool Write(const std::string& dir, const char* file, Audio a, std::set<std::string>& made) {
-    NormalizePeak(a, PeakFor(file));
-    if (!WriteWav8(dir + "/" + file, a)) {
+bool Write(const std::string& dir, const char* file, const Audio& a, std::set<std::string>& made) {
+    if (!WriteGameSound(dir, file, a)) {
         std::fprintf(stderr, "make_sounds: cannot write %s/%s\n", dir.c_str(), file);
         return false;
     }
