@@ -67,7 +67,6 @@ void Stop(int index) {
 
 }  // namespace
 
-
 void ConstructSoundScheduler() { soundScheduler = new slScheduler(8000); }
 
 void DestroySoundScheduler() {
