@@ -60,10 +60,13 @@ SgiPicture TitlePage() {
     for (const Hole& h : kTitleHoles)
         ClearRect(c, int(h.x0 * kUnit), int(h.y0 * kUnit), int(h.x1 * kUnit + 1),
                   int(h.y1 * kUnit + 1));
+    // The four heroes look on from either side of the name.
+    const Point heads[4] = {{0.6f, 4.75f}, {1.25f, 5.45f}, {5.25f, 5.45f}, {5.55f, 4.75f}};
+    for (int p = 0; p < 4; ++p)
+        DrawBunnyHead(c, heads[p].x * kUnit, heads[p].y * kUnit, 19, kHeroColours[p]);
     DrawMenuRow(c, "STORY", 3.0f, 3.0f, 78, 0.62f);
     DrawMenuRow(c, "PLAY", 3.0f, 1.2f, 78, 0.62f);
-    TextPlacement note{c.width / 2.0f, 0.25f * kUnit, 19, true};
-    DrawText(c, Face::Sans, "Up and Down choose, Space goes on", note, Grey(0.85f), kOutline, 2);
+    DrawHint(c, 0.25f);
     return ToPicture(c, 4);
 }
 
