@@ -80,8 +80,9 @@ SgiPicture MarbleTile() {
     Canvas c = MakeCanvas(128, 128, Grey(0));
     Shade(c, [&](float x, float y) {
         float n = FractalNoise(x / 32, y / 32, 61, 5, 4);
-        float vein = std::fabs(std::sin(x / 128 * 2 * kPi + n * 8));
-        return Mix(Colour(0.05f, 0.35f, 0.38f), Colour(0.7f, 0.9f, 0.88f), SmoothStep(0.85f, 1.0f, 1 - vein) * 0.8f + 0.15f * n);
+        float vein = std::fabs(std::sin(x / 128 * 2 * kPi + n * 5));
+        return Mix(Colour(0.05f, 0.35f, 0.38f), Colour(0.7f, 0.9f, 0.88f),
+                   SmoothStep(0.7f, 1.0f, 1 - vein) * 0.6f + 0.3f * n);
     });
     return ToPicture(c, 3);
 }
