@@ -1,5 +1,5 @@
 # Picture checks of the whole-game test, for a 600 by 450 window with its
-# top-left corner at the screen's. Sourced by whole_game.sh.
+# top-left corner at the screen's, after lib/common.sh.
 magick_convert=/usr/bin/convert
 [ -x "$magick_convert" ] || magick_convert=convert
 
@@ -22,8 +22,6 @@ share_at_least() {
       m = c[1]; if (c[2] < m) m = c[2]; if (c[3] < m) m = c[3];
       n++; if (m >= v) k++ } END { print int(100 * k / n) }'
 }
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 # A pure blue of the divider bars: no red or green, some blue.
 is_divider_blue() {
