@@ -69,7 +69,9 @@ struct BrokenWorld {
 class WorldFileErrors : public ::testing::Test {
 protected:
     void ExpectRefused(const std::vector<BrokenWorld>& cases) {
-        std::string dir = ScratchDir("world_errors");
+        // One folder per test: ctest runs them side by side.
+        std::string dir = ScratchDir(std::string("world_errors_") +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         int n = 0;
         for (const BrokenWorld& c : cases) {
             SCOPED_TRACE(c.what);
