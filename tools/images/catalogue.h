@@ -9,7 +9,8 @@ struct PictureMaker {
     SgiPicture (*make)();
 };
 
-// One list per theme, in the files of the same names.
+// One list per theme, each painted in a file of its own: screens.cpp,
+// world.cpp, outfits.cpp, particles.cpp, robot.cpp and scenes.cpp.
 std::vector<PictureMaker> ScreenPictures();    // menus, overlays, HUD icons
 std::vector<PictureMaker> WorldPictures();     // board textures and the shot
 std::vector<PictureMaker> OutfitPictures();    // bunny outfits, shoes, gun, lens
