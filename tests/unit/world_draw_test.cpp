@@ -239,5 +239,5 @@ TEST_F(BoardDrawing, AFloorTypeOutOfRangeEndsTheFirstDrawing) {
     ReadWorldFile(path.c_str());
     EXPECT_EQ(GetBoardCell(0, 0), 11);
     ViewFromAbove();
-    EXPECT_EXIT_WITH_OUTPUT(DrawFloor(), 1, "^Not a valid floor type\n$");
+    EXPECT_EXIT_WITH_OUTPUT(DrawFloor(), 1, "(^|\n)Not a valid floor type\n$");
 }
