@@ -2,3 +2,10 @@
 #include "players/shots.h"
 
 void InitShots() {}
+void ClearShots() {}
+void FireShot(double, double, double, double, double, double, double, double, double, int) {}
+void UpdateShots() {}
+void DrawShots() {}
+void DrawShotMarkers() {}
+Shot* GetShots() { return nullptr; }
+Shot* GetShotBursts() { return nullptr; }
