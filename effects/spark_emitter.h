@@ -2,3 +2,10 @@
 #pragma once
 
 void LoadSparkTextures();
+
+struct SparkEmitter;
+
+SparkEmitter* CreateSparkEmitter(float x, float y, float z, float aimX, float aimY, int owner);
+void SetSparkEmitterActive(SparkEmitter* e, int flag);
+void SetSparkEmitterPosition(SparkEmitter* e, float x, float y, float z);
+void SetSparkEmitterAim(SparkEmitter* e, float aimX, float aimY);

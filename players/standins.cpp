@@ -20,3 +20,8 @@ void DrawCreatures() {}
 void DrawCreatureMarkers(int, int) {}
 int KillCreaturesNear(double, double, double) { return 0; }
 Creature* GetCreatures() { return nullptr; }
+
+// STAND-INS for the cameras, which are not built yet.
+#include "players/camera.h"
+
+int IsPibModelHidden(int) { return 0; }

@@ -9,3 +9,7 @@ void StopIntroTechno();
 void StopToccata();
 void StopMarch();
 void StopKombat();
+
+void PlayLaser();
+void PlayHitWall();
+void PlayDeath();

@@ -8,3 +8,6 @@ void StopIntroTechno() {}
 void StopToccata() {}
 void StopMarch() {}
 void StopKombat() {}
+void PlayLaser() {}
+void PlayHitWall() {}
+void PlayDeath() {}

@@ -1,0 +1,4 @@
+#include "players/pib.h"
+
+void UpdatePib(int) {}
+void QueueFallWobble(int) {}

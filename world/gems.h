@@ -1,0 +1,6 @@
+// Gems and bands on the borders between cells.
+#pragma once
+
+int GetGemsLeft();
+void DiscoverGems(int p);
+void PlaceBand(int p);
