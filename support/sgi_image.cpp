@@ -278,6 +278,7 @@ unsigned LoadSgiTexture(const char* file) {
     }
     glBindTexture(GL_TEXTURE_2D, name);
     gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, int(w), int(h), GL_RGBA, GL_UNSIGNED_BYTE, texels);
-    // The texels stay with the program, as the game keeps every picture it reads.
+    // GL keeps its own copy; holding ours would grow memory with every world load.
+    std::free(texels);
     return name;
 }
