@@ -8,3 +8,5 @@ int GetBoardCell(int x, int y);
 int GetPole(int i, int j, int level);
 int GetCellAhead(int x, int y, int p);
 int IsPibMoveBlocked(int dir, double x, double y, int upper);
+int IsOnBoard(int x, int y);
+int IsCreatureMoveBlocked(int dir, double x, double y, int upper);

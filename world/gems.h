@@ -4,3 +4,4 @@
 int GetGemsLeft();
 void DiscoverGems(int p);
 void PlaceBand(int p);
+int IsBandActive(int r, int c);
