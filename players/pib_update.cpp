@@ -14,7 +14,7 @@
 #include "players/shots.h"
 #include "sound/sound.h"
 #include "world/board.h"
-#include "world/gems.h"
+#include "world/gems_bands.h"
 
 namespace {
 

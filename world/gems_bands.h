@@ -1,7 +1,8 @@
-// Gems and bands on the borders between cells.
+// Hidden gems and bands.
 #pragma once
 
 int GetGemsLeft();
 void DiscoverGems(int p);
 void PlaceBand(int p);
+void UpdateBands();
 int IsBandActive(int r, int c);
