@@ -10,7 +10,7 @@
 #include "support/helpers.h"
 #include "support/sgi_image.h"
 #include "world/board.h"
-#include "world/gems.h"
+#include "world/gems_bands.h"
 
 namespace {
 

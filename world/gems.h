@@ -1,7 +1,4 @@
 // Gems and bands on the borders between cells.
 #pragma once
 
-int GetGemsLeft();
-void DiscoverGems(int p);
-void PlaceBand(int p);
-int IsBandActive(int r, int c);
+#include "world/gems_bands.h"
