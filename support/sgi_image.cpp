@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "support/helpers.h"
 
@@ -120,6 +121,29 @@ void ReadImageRows(SgiImage* image, unsigned char* result, unsigned texelBytes, 
     }
 }
 
+struct FreeDeleter {
+    void operator()(unsigned char* p) const { std::free(p); }
+};
+using Buffer = std::unique_ptr<unsigned char, FreeDeleter>;
+
+Buffer Allocate(size_t bytes) { return Buffer(static_cast<unsigned char*>(std::malloc(bytes))); }
+
+const PackFn kPackRgba[4] = {
+    [](unsigned char* const* r, unsigned char* o, int n) { PackGreyToRgba(r[0], o, n); },
+    [](unsigned char* const* r, unsigned char* o, int n) { PackGreyAlphaToRgba(r[0], r[1], o, n); },
+    [](unsigned char* const* r, unsigned char* o, int n) { PackRgbToRgba(r[0], r[1], r[2], o, n); },
+    [](unsigned char* const* r, unsigned char* o, int n) { PackRgbaToRgba(r[0], r[1], r[2], r[3], o, n); },
+};
+
+const PackFn kPackOwn[4] = {
+    [](unsigned char* const* r, unsigned char* o, int n) { PackGreyRow(r[0], o, n); },
+    [](unsigned char* const* r, unsigned char* o, int n) { PackGreyAlphaRow(r[0], r[1], o, n); },
+    [](unsigned char* const* r, unsigned char* o, int n) { PackRgbRow(r[0], r[1], r[2], o, n); },
+    [](unsigned char* const* r, unsigned char* o, int n) { PackRgbaToRgba(r[0], r[1], r[2], r[3], o, n); },
+};
+
+// The buffers are owned here so that a fatal exit caught by a fuzzer or a
+// test (it unwinds) does not leak them.
 unsigned char* ReadWith(const char* file, unsigned* width, unsigned* height,
                         unsigned* components, bool packed) {
     SgiImage* image = OpenSgiImage(file);
@@ -128,36 +152,23 @@ unsigned char* ReadWith(const char* file, unsigned* width, unsigned* height,
     *components = image->zsize;
     int channels = image->zsize >= 4 ? 4 : image->zsize;
     unsigned texelBytes = packed ? unsigned(channels) : 4;
-    unsigned char* result =
-        static_cast<unsigned char*>(std::malloc(size_t(image->xsize) * image->ysize * texelBytes));
-    unsigned char* rows[4] = {};
+    Buffer result = Allocate(size_t(image->xsize) * image->ysize * texelBytes);
+    Buffer rowBuffers[4];
+    unsigned char* rows[4];
     bool ok = result != nullptr;
     for (int z = 0; z < 4; ++z) {
-        rows[z] = static_cast<unsigned char*>(std::malloc(image->xsize));
+        rowBuffers[z] = Allocate(image->xsize);
+        rows[z] = rowBuffers[z].get();
         ok = ok && rows[z];
     }
-    if (ok) {
-        static const PackFn rgba[4] = {
-            [](unsigned char* const* r, unsigned char* o, int n) { PackGreyToRgba(r[0], o, n); },
-            [](unsigned char* const* r, unsigned char* o, int n) { PackGreyAlphaToRgba(r[0], r[1], o, n); },
-            [](unsigned char* const* r, unsigned char* o, int n) { PackRgbToRgba(r[0], r[1], r[2], o, n); },
-            [](unsigned char* const* r, unsigned char* o, int n) { PackRgbaToRgba(r[0], r[1], r[2], r[3], o, n); },
-        };
-        static const PackFn own[4] = {
-            [](unsigned char* const* r, unsigned char* o, int n) { PackGreyRow(r[0], o, n); },
-            [](unsigned char* const* r, unsigned char* o, int n) { PackGreyAlphaRow(r[0], r[1], o, n); },
-            [](unsigned char* const* r, unsigned char* o, int n) { PackRgbRow(r[0], r[1], r[2], o, n); },
-            [](unsigned char* const* r, unsigned char* o, int n) { PackRgbaToRgba(r[0], r[1], r[2], r[3], o, n); },
-        };
-        ReadImageRows(image, result, texelBytes, channels, rows,
-                      (packed ? own : rgba)[channels - 1]);
-    } else {
-        std::free(result);
-        result = nullptr;
+    if (!ok) {
+        CloseSgiImage(image);
+        return nullptr;
     }
+    ReadImageRows(image, result.get(), texelBytes, channels, rows,
+                  (packed ? kPackOwn : kPackRgba)[channels - 1]);
     CloseSgiImage(image);
-    for (unsigned char* row : rows) std::free(row);
-    return result;
+    return result.release();
 }
 
 }  // namespace
@@ -278,6 +289,7 @@ unsigned LoadSgiTexture(const char* file) {
     }
     glBindTexture(GL_TEXTURE_2D, name);
     gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, int(w), int(h), GL_RGBA, GL_UNSIGNED_BYTE, texels);
-    // The texels stay with the program, as the game keeps every picture it reads.
+    // GL keeps its own copy; holding ours would grow memory with every world load.
+    std::free(texels);
     return name;
 }
