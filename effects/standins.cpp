@@ -13,3 +13,5 @@ SparkEmitter* CreateSparkEmitter(float, float, float, float, float, int owner) {
 void SetSparkEmitterActive(SparkEmitter*, int) {}
 void SetSparkEmitterPosition(SparkEmitter*, float, float, float) {}
 void SetSparkEmitterAim(SparkEmitter*, float, float) {}
+void UpdateSparkEmitter(SparkEmitter*) {}
+void DrawSparkEmitter(SparkEmitter*) {}

@@ -1,9 +1,9 @@
 // The Bunny figure.
 #pragma once
 
-void LoadBunnyTextures();
-
 struct Bunny;
+
+void LoadBunnyTextures();
 
 // A new figure in outfit 0 to 7, with or without shoes.
 Bunny* NewBunny(int outfit, int shoes);

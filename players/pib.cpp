@@ -12,7 +12,7 @@
 #include "players/pib_record.h"
 #include "support/helpers.h"
 #include "world/board.h"
-#include "world/gems.h"
+#include "world/gems_bands.h"
 
 namespace {
 

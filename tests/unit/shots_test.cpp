@@ -2,6 +2,8 @@
 // bursts they leave.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "creatures_test_world.h"
 #include "players/creatures.h"
 #include "players/pib.h"
@@ -18,11 +20,13 @@ protected:
     void SetUp() override {
         SeedRandomWith(7);
         SetPlayerCount(1);
-        LoadTestCreatures("none", {});
+        LoadTestCreatures(Name() + "_none", {});
     }
-    void LoadBoard(const TestBoard& board) {
-        board.Load(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // Scratch files are named per test: ctest runs tests side by side.
+    std::string Name() const {
+        return ::testing::UnitTest::GetInstance()->current_test_info()->name();
     }
+    void LoadBoard(const TestBoard& board) { board.Load(Name()); }
     void Tick(int n) {
         for (int i = 0; i < n; ++i) UpdateShots();
     }
@@ -109,7 +113,7 @@ TEST_F(ShotsTest, BandBouncesOnEitherAxisOnlyBelowTheUpperLevel) {
 TEST_F(ShotsTest, CreatureVolleyCostsTenWhenBothShotsHit) {
     LoadBoard(TestBoard(10, 3));
     PlaceTouchablePib(0, 4.5, 1.5, 0.5, 1);
-    LoadTestCreatures("volley", {"0 1.5 1.5 0.5 1"});
+    LoadTestCreatures(Name(), {"0 1.5 1.5 0.5 1"});
     Creature* c = OnlyCreature();
     StartCreatureAttack(c);
     for (int i = 0; i < 209; ++i) UpdateCreature(c);
@@ -124,14 +128,14 @@ TEST_F(ShotsTest, CreatureVolleyCostsTenWhenBothShotsHit) {
 TEST_F(ShotsTest, PointBlankPibShotKnocksOutACreatureWithoutBurst) {
     LoadBoard(TestBoard(10, 3));
     PlaceTouchablePib(0, 9.5, 0.5, 0.5, 0);
-    LoadTestCreatures("pointblank", {"0 2.5 1.5 0.5 3"});
+    LoadTestCreatures(Name(), {"0 2.5 1.5 0.5 3"});
     FireShot(2.3, 1.5, 0.5, 1, 0, 0, kPibShotSpeed, 200, 24, kShotPib0);
     Tick(1);
     EXPECT_EQ(OnlyCreature()->dead, 1);
     EXPECT_EQ(CountShots(), 0);
     EXPECT_EQ(CountBursts(), 0);
     // A creature's own kind of shot passes creatures by.
-    LoadTestCreatures("pointblank2", {"0 2.5 1.5 0.5 3"});
+    LoadTestCreatures(Name() + "2", {"0 2.5 1.5 0.5 3"});
     FireShot(2.3, 1.5, 0.5, 1, 0, 0, 0.01, 500, 30, kShotCreature);
     Tick(10);
     EXPECT_EQ(OnlyCreature()->dead, 0);
@@ -141,7 +145,7 @@ TEST_F(ShotsTest, PointBlankPibShotKnocksOutACreatureWithoutBurst) {
 TEST_F(ShotsTest, ArmedShotIntoACreatureLeavesABurstThere) {
     LoadBoard(TestBoard(10, 3));
     PlaceTouchablePib(0, 9.5, 0.5, 0.5, 0);
-    LoadTestCreatures("armed", {"0 5.5 1.5 0.5 3"});
+    LoadTestCreatures(Name(), {"0 5.5 1.5 0.5 3"});
     FireShot(2.0, 1.5, 0.5, 1, 0, 0, kPibShotSpeed, 200, 24, kShotPib2);
     Tick(200);
     EXPECT_GT(OnlyCreature()->dead, 0);

@@ -1,0 +1,150 @@
+// The pictures the build writes into the data folder, read back through the
+// game's own image reader.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/sgi_image.h"
+#include "test_support.h"
+
+namespace {
+
+// Opaque pictures are drawn in decal mode or as solid panels; blended ones
+// need an alpha channel with clear parts.
+enum class Use { Opaque, Blended };
+
+struct Expected {
+    const char* name;
+    Use use;
+};
+
+const Expected kPictures[] = {
+    // Menus, overlays and HUD icons.
+    {"title.sgi", Use::Blended}, {"selectworld.sgi", Use::Opaque},
+    {"numplayers.sgi", Use::Opaque}, {"getready.sgi", Use::Blended},
+    {"gameover.sgi", Use::Blended}, {"pfire1.sgi", Use::Blended},
+    {"head.sgi", Use::Opaque}, {"gem.sgi", Use::Blended},
+    // The board and the shots.
+    {"bg02.sgi", Use::Opaque}, {"purple.sgi", Use::Opaque}, {"newfloor.sgi", Use::Opaque},
+    {"bg11.sgi", Use::Opaque}, {"spiral.sgi", Use::Opaque}, {"step.sgi", Use::Opaque},
+    {"box.sgi", Use::Opaque}, {"whitepib.sgi", Use::Opaque}, {"shot.sgi", Use::Blended},
+};
+
+struct Picture {
+    unsigned width = 0, height = 0, channels = 0;
+    std::vector<unsigned char> rgba;
+
+    const unsigned char* Texel(unsigned x, unsigned y) const { return &rgba[(size_t(y) * width + x) * 4]; }
+    unsigned Alpha(unsigned x, unsigned y) const { return Texel(x, y)[3]; }
+};
+
+std::string DataPath(const std::string& name) { return std::string(PIB_DATA_DIR) + "/" + name; }
+
+bool FileExists(const std::string& path) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (f) std::fclose(f);
+    return f != nullptr;
+}
+
+Picture Load(const std::string& name) {
+    Picture p;
+    unsigned char* texels = ReadSgiImage(DataPath(name).c_str(), &p.width, &p.height, &p.channels);
+    if (!texels) {
+        ADD_FAILURE() << "no texels for " << name;
+        return p;
+    }
+    p.rgba.assign(texels, texels + size_t(p.width) * p.height * 4);
+    std::free(texels);
+    return p;
+}
+
+bool PowerOfTwo(unsigned v) { return v > 0 && (v & (v - 1)) == 0; }
+
+// How many texels have the alpha value at most / at least the bound.
+size_t CountAlphaAtMost(const Picture& p, unsigned bound) {
+    size_t n = 0;
+    for (size_t i = 3; i < p.rgba.size(); i += 4) n += p.rgba[i] <= bound;
+    return n;
+}
+
+std::vector<char> FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(Textures, EveryPictureIsThereAndReadsWithTheRightShape) {
+    for (const Expected& e : kPictures) {
+        SCOPED_TRACE(e.name);
+        ASSERT_TRUE(FileExists(DataPath(e.name)));
+        Picture p = Load(e.name);
+        EXPECT_TRUE(PowerOfTwo(p.width)) << p.width;
+        EXPECT_TRUE(PowerOfTwo(p.height)) << p.height;
+        EXPECT_LE(p.width, 1024u);
+        EXPECT_LE(p.height, 1024u);
+        if (e.use == Use::Opaque) {
+            EXPECT_TRUE(p.channels == 1 || p.channels == 3) << p.channels;
+            EXPECT_EQ(CountAlphaAtMost(p, 254), 0u);
+        } else {
+            EXPECT_TRUE(p.channels == 2 || p.channels == 4) << p.channels;
+            EXPECT_GT(CountAlphaAtMost(p, 0), 0u) << "no clear texel to blend with";
+        }
+    }
+}
+
+// The title page lies over the two title sprites and must let them show:
+// clear wherever a sprite lies, opaque everywhere else.
+TEST(Textures, TitlePageIsClearExactlyOverTheSprites) {
+    struct Rect {
+        double x0, y0, x1, y1;
+    };
+    const Rect sprites[] = {{1.8, 3.8, 4.2, 6.2}, {3.7, 5.0, 4.7, 6.0}};
+    Picture p = Load("title.sgi");
+    ASSERT_GT(p.width, 0u);
+    size_t wrongInside = 0, wrongOutside = 0;
+    for (unsigned y = 0; y < p.height; ++y)
+        for (unsigned x = 0; x < p.width; ++x) {
+            // Texel corners in page units (the page is 6 by 6).
+            double u0 = 6.0 * x / p.width, u1 = 6.0 * (x + 1) / p.width;
+            double v0 = 6.0 * y / p.height, v1 = 6.0 * (y + 1) / p.height;
+            bool touches = false, inside = false;
+            for (const Rect& r : sprites) {
+                touches |= u1 > r.x0 && u0 < r.x1 && v1 > r.y0 && v0 < r.y1;
+                inside |= u0 >= r.x0 && u1 <= r.x1 && v0 >= r.y0 && v1 <= r.y1;
+            }
+            if (inside && p.Alpha(x, y) != 0) ++wrongInside;
+            if (!touches && p.Alpha(x, y) != 255) ++wrongOutside;
+        }
+    EXPECT_EQ(wrongInside, 0u) << "texels over a sprite that hide it";
+    EXPECT_LT(wrongOutside, size_t(p.width) * p.height / 50) << "see-through texels off the sprites";
+}
+
+// A new run of the generator writes the same bytes as the build's run, and
+// two fresh runs agree with each other.
+TEST(Textures, GeneratorIsDeterministic) {
+    std::string a = ScratchDir("images-a"), b = ScratchDir("images-b");
+    for (const std::string& dir : {a, b}) {
+        std::string cmd = std::string("'") + PIB_MAKE_IMAGES + "' '" + dir + "'";
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    }
+    for (const Expected& e : kPictures) {
+        SCOPED_TRACE(e.name);
+        std::vector<char> built = FileBytes(DataPath(e.name));
+        ASSERT_FALSE(built.empty());
+        EXPECT_TRUE(built == FileBytes(a + "/" + e.name));
+        EXPECT_TRUE(built == FileBytes(b + "/" + e.name));
+    }
+}
+
+TEST(Textures, GeneratorReportsAFolderItCannotWrite) {
+    std::string cmd = std::string("'") + PIB_MAKE_IMAGES + "' /nonexistent/folder 2>/dev/null";
+    int status = std::system(cmd.c_str());
+    EXPECT_NE(status, 0);
+}

@@ -1,4 +1,0 @@
-// Gems and bands on the borders between cells.
-#pragma once
-
-#include "world/gems_bands.h"
