@@ -7,6 +7,17 @@ extern int paused;
 extern int pauseKeyLast;
 extern int gameOver;
 
+// 330 ticks per second of elapsed time.
+const double kTicksPerMs = 0.33;
+// The cameras start to fly in this long after the world load.
+const int kFlyInDelayMs = 5000;
+
 void LoadWorld();
 void IdleGetReady();
 void IdlePlay();
+
+// Ticks due at time now since lastTickTime (a part of a tick is dropped).
+int TicksDue(int now);
+
+// Aims every active pib's sparks backward from its heading.
+void AimPibSparks();

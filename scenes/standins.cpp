@@ -20,3 +20,6 @@ int DrawArmySceneFrame(int, int) { return 1; }
 
 void StartSpiralScene() {}
 int DrawSpiralSceneFrame(int, int) { return 1; }
+
+unsigned GetWhitePibTexture() { return 0; }
+unsigned GetFinalTexture() { return 0; }

@@ -1,0 +1,195 @@
+#include "core/game_screen.h"
+
+#include <GL/gl.h>
+
+#include "core/frame.h"
+#include "core/hud.h"
+#include "core/minimap.h"
+#include "core/play.h"
+#include "core/screen_layout.h"
+#include "effects/spark_emitter.h"
+#include "figures/bunny.h"
+#include "players/camera.h"
+#include "players/creatures.h"
+#include "players/pib.h"
+#include "players/shots.h"
+#include "support/clock.h"
+#include "world/board_draw.h"
+
+namespace {
+
+const int kBlinkScheme = 5;
+
+void SetGameLights() {
+    const float ambient[4] = {0, 0, 0, 1};
+    const float diffuse[4] = {1, 1, 1, 1};
+    const float position0[4] = {1.4f, 1.8f, 2.1f, 0};
+    const float position1[4] = {-2.1f, -1.7f, 2.3f, 0};
+    // Given under the identity, the lights stay put relative to every eye.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_POSITION, position0);
+    glLightfv(GL_LIGHT1, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT1, GL_POSITION, position1);
+}
+
+void ColourPib(int p) {
+    if (IsPibProtected(p)) {
+        pibRecoloured[p] = 0;
+        SetBunnyColorScheme(GetPibModel(p), BlinkColorScheme(p, frameCounter8));
+    } else if (!pibRecoloured[p]) {
+        SetBunnyColorScheme(GetPibModel(p), p);
+        pibRecoloured[p] = 1;
+    }
+}
+
+void DrawBar(const DividerPiece& piece) {
+    const ScreenRect& v = piece.viewport;
+    glViewport(v.x, v.y, v.width, v.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glOrtho(0, 1, 0, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const float edge = 0.1f, middle = 0.5f;
+    float a = float(piece.from), b = float(piece.to);
+    glBegin(GL_QUADS);
+    // Dark along both long edges, bright along the middle line.
+    for (int half = 0; half < 2; ++half) {
+        float s0 = half * 0.5f, s1 = s0 + 0.5f;
+        float c0 = half ? middle : edge, c1 = half ? edge : middle;
+        if (piece.vertical) {
+            glColor3f(0, 0, c0);
+            glVertex3f(s0, a, 0);
+            glColor3f(0, 0, c1);
+            glVertex3f(s1, a, 0);
+            glVertex3f(s1, b, 0);
+            glColor3f(0, 0, c0);
+            glVertex3f(s0, b, 0);
+        } else {
+            glColor3f(0, 0, c0);
+            glVertex3f(a, s0, 0);
+            glVertex3f(b, s0, 0);
+            glColor3f(0, 0, c1);
+            glVertex3f(b, s1, 0);
+            glVertex3f(a, s1, 0);
+        }
+    }
+    glEnd();
+    glEnable(GL_LIGHTING);
+}
+
+void DrawOverlay(unsigned texture, float depth) {
+    ScreenRect square = CentredSquare(windowWidth, windowHeight);
+    glViewport(square.x, square.y, square.width, square.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 1, 0, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_LIGHTING);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    const float white[4] = {1, 1, 1, 0.75f};
+    glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, white);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    glNormal3f(0, 0, 1);
+    glTexCoord2f(0, 0);
+    glVertex3f(0, 0, depth);
+    glTexCoord2f(1, 0);
+    glVertex3f(1, 0, depth);
+    glTexCoord2f(1, 1);
+    glVertex3f(1, 1, depth);
+    glTexCoord2f(0, 1);
+    glVertex3f(0, 1, depth);
+    glEnd();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_LIGHTING);
+}
+
+}  // namespace
+
+int BlinkColorScheme(int p, int frame) { return frame <= 2 ? kBlinkScheme : p; }
+
+bool IsGetReadyShown(int elapsedMs) { return elapsedMs % 1000 >= 500; }
+
+void UpdatePibSparks() {
+    for (int p = 0; p < GetPlayerCount(); ++p) {
+        UpdateSparkEmitter(GetPibSparksA(p));
+        UpdateSparkEmitter(GetPibSparksB(p));
+    }
+}
+
+void DrawWorldView() {
+    DrawWorld();
+    for (int p = 0; p < GetPlayerCount(); ++p) {
+        ColourPib(p);
+        DrawPib(p);
+    }
+    DrawCreatures();
+    DrawShots();
+    for (int p = 0; p < GetPlayerCount(); ++p) {
+        DrawSparkEmitter(GetPibSparksA(p));
+        DrawSparkEmitter(GetPibSparksB(p));
+    }
+}
+
+void DrawDividers(int players) {
+    DividerPiece pieces[4];
+    int count = DividerPieces(players, windowWidth, windowHeight, pieces);
+    for (int i = 0; i < count; ++i) DrawBar(pieces[i]);
+}
+
+void LayoutViews(int players) {
+    UpdatePibSparks();
+    double scaleX, scaleY;
+    ViewScale(players, windowWidth, windowHeight, &scaleX, &scaleY);
+    for (int p = 0; p < players; ++p) {
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        ScreenRect view = PlayerView(players, p, windowWidth, windowHeight);
+        glViewport(view.x, view.y, view.width, view.height);
+        SetupCameraView(scaleX, scaleY, p);
+        DrawWorldView();
+    }
+    DrawDividers(players);
+}
+
+void DrawPauseOverlay() { DrawOverlay(screenTextures[kTexPause], 0.3f); }
+void DrawGameOverOverlay() { DrawOverlay(screenTextures[kTexGameOver], 0.3f); }
+
+void DrawGetReadyOverlay() {
+    if (IsGetReadyShown(ElapsedMs())) DrawOverlay(screenTextures[kTexGetReady], 0.2f);
+}
+
+void DrawGameScreen() {
+    // The end of a game is noticed here, even in a minimised window.
+    if (IsWindowEmpty(windowWidth, windowHeight)) {
+        if (IsPibOut(0)) gameOver = 1;
+        return;
+    }
+    SetGameLights();
+    DrawHud();
+    if (IsPibOut(0)) gameOver = 1;
+    int players = GetPlayerCount();
+    if (players < 1) players = 1;
+    if (players > 4) players = 4;
+    LayoutViews(players);
+    DrawMinimap();
+    if (paused) DrawPauseOverlay();
+    if (gameOver) DrawGameOverOverlay();
+    if (gameState == kStateGetReady) DrawGetReadyOverlay();
+    // The fade curtain is drawn through the model-view matrix left here.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}

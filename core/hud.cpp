@@ -1,0 +1,171 @@
+#include "core/hud.h"
+
+#include <GL/glut.h>
+
+#include <cstdio>
+
+#include "core/frame.h"
+#include "core/screen_layout.h"
+#include "players/pib.h"
+#include "support/helpers.h"
+#include "world/gems_bands.h"
+
+const char* const kHeroNames[4] = {"Marsk", "ter Lurio", "Tobbin", "Crail"};
+
+namespace {
+
+// The strip's own coordinates: 1000 by 80 units.
+const float kStripWidth = 1000;
+const float kStripHeight = 80;
+const float kSlotWidth = 200;
+const float kBarLength = 120;
+const float kBarHeight = 60;
+
+int Clamp(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+void DrawText(float x, float y, void* font, const std::string& text) {
+    glRasterPos2f(x, y);
+    for (char ch : text) glutBitmapCharacter(font, ch);
+}
+
+void DrawBigText(float x, float y, const std::string& text) {
+    DrawText(x, y, GLUT_BITMAP_TIMES_ROMAN_24, text);
+}
+
+void DrawSmallText(float x, float y, const std::string& text) {
+    DrawText(x, y, GLUT_BITMAP_TIMES_ROMAN_10, text);
+}
+
+void DrawQuad(float x0, float y0, float x1, float y1, float z) {
+    glVertex3f(x0, y0, z);
+    glVertex3f(x1, y0, z);
+    glVertex3f(x1, y1, z);
+    glVertex3f(x0, y1, z);
+}
+
+void DrawBackground() {
+    const float dark = 0.1f, light = 0.5f, z = -0.1f;
+    const float half = kStripWidth / 2;
+    glBegin(GL_QUADS);
+    glColor3f(0, 0, dark);
+    glVertex3f(0, 0, z);
+    glColor3f(0, 0, light);
+    glVertex3f(half, 0, z);
+    glVertex3f(half, kStripHeight, z);
+    glColor3f(0, 0, dark);
+    glVertex3f(0, kStripHeight, z);
+    glColor3f(0, 0, light);
+    glVertex3f(half, 0, z);
+    glColor3f(0, 0, dark);
+    glVertex3f(kStripWidth, 0, z);
+    glVertex3f(kStripWidth, kStripHeight, z);
+    glColor3f(0, 0, light);
+    glVertex3f(half, kStripHeight, z);
+    glEnd();
+}
+
+void DrawIcon(unsigned texture, bool blended) {
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    if (blended) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    } else {
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    }
+    glColor4f(1, 1, 1, 1);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(0, 0);
+    glTexCoord2f(1, 0);
+    glVertex2f(20, 0);
+    glTexCoord2f(1, 1);
+    glVertex2f(20, 70);
+    glTexCoord2f(0, 1);
+    glVertex2f(0, 70);
+    glEnd();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+}
+
+void DrawEnergyBar(double energy) {
+    glPushMatrix();
+    glTranslatef(70, 0, 0);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(0, 0);
+    glVertex2f(kBarLength, 0);
+    glVertex2f(kBarLength, kBarHeight);
+    glVertex2f(0, kBarHeight);
+    glEnd();
+    float length = float(EnergyBarLength(energy));
+    glBegin(GL_QUADS);
+    DrawQuad(0, 0, length, kBarHeight, 0);
+    glEnd();
+    glPopMatrix();
+}
+
+void DrawPlayerSlot(int p, bool onePlayer) {
+    glPushMatrix();
+    glTranslatef(kSlotWidth * p + 10, 10, 0);
+    if (onePlayer) {
+        DrawIcon(screenTextures[kTexHead], false);
+        glColor3f(1, 1, 1);
+        DrawBigText(30, 10, LivesText(GetPibLives(p)));
+    } else {
+        DrawIcon(screenTextures[kTexGem], true);
+        glColor3f(1, 1, 1);
+        DrawBigText(30, 10, ScoreText(GetPibScore(p)));
+    }
+    SetPibColor(p);
+    DrawSmallText(30, 50, kHeroNames[p]);
+    DrawEnergyBar(GetPibEnergy(p));
+    glPopMatrix();
+}
+
+void DrawGemsLeft() {
+    glPushMatrix();
+    glTranslatef(810, 10, 0);
+    glColor3f(1, 1, 1);
+    DrawSmallText(0, 50, "GEMS");
+    DrawSmallText(0, 30, "LEFT");
+    DrawBigText(25, 10, GemsLeftText(GetGemsLeft()));
+    glPopMatrix();
+}
+
+}  // namespace
+
+std::string ScoreText(int score) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", score < 0 ? 0 : score);
+    return text;
+}
+
+std::string LivesText(int lives) { return std::string(1, char('0' + Clamp(lives, 0, 9))); }
+
+std::string GemsLeftText(int gemsLeft) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%03d", Clamp(gemsLeft, 0, 999));
+    return text;
+}
+
+double EnergyBarLength(double energy) { return energy > 0 ? energy * 1.2 : 0.0; }
+
+void DrawHud() {
+    glLoadIdentity();
+    ScreenRect strip = HudStrip(windowWidth, windowHeight);
+    glViewport(strip.x, strip.y, strip.width, strip.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glOrtho(0, kStripWidth, 0, kStripHeight, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_TEXTURE_2D);
+    DrawBackground();
+    int players = GetPlayerCount();
+    for (int p = 0; p < players && p < 4; ++p) DrawPlayerSlot(p, players == 1);
+    DrawGemsLeft();
+    glEnable(GL_LIGHTING);
+}
