@@ -4,6 +4,9 @@
 struct SparkEmitter;
 
 void LoadSparkTextures();
-void SetSparkEmitterAim(SparkEmitter* e, double aimX, double aimY);
+SparkEmitter* CreateSparkEmitter(float x, float y, float z, float aimX, float aimY, int owner);
+void SetSparkEmitterActive(SparkEmitter* e, int flag);
+void SetSparkEmitterPosition(SparkEmitter* e, float x, float y, float z);
+void SetSparkEmitterAim(SparkEmitter* e, float aimX, float aimY);
 void UpdateSparkEmitter(SparkEmitter* e);
 void DrawSparkEmitter(SparkEmitter* e);

@@ -2,6 +2,16 @@
 #include "effects/spark_emitter.h"
 
 void LoadSparkTextures() {}
-void SetSparkEmitterAim(SparkEmitter*, double, double) {}
+
+struct SparkEmitter {
+    int owner;
+};
+
+SparkEmitter* CreateSparkEmitter(float, float, float, float, float, int owner) {
+    return new SparkEmitter{owner};
+}
+void SetSparkEmitterActive(SparkEmitter*, int) {}
+void SetSparkEmitterPosition(SparkEmitter*, float, float, float) {}
+void SetSparkEmitterAim(SparkEmitter*, float, float) {}
 void UpdateSparkEmitter(SparkEmitter*) {}
 void DrawSparkEmitter(SparkEmitter*) {}

@@ -1,8 +1,41 @@
-// Drawing the board: floor, exterior, poles, gems and bands.
+// Drawing the board in fixed-function OpenGL: cells by floor type, the wall
+// ring, poles, found gems and bands, and the flat markers of the minimap.
 #pragma once
 
+struct GemSlot;
+struct NurbsPatch;
+
+// Called by the world load.
+void LoadWorldTextures();
+void BuildBoardLists();
+void ClearTexturingFlag();
+void ResetGemSpin();
+
+// Once per tick: the "0" key held switches texturing off.
 void UpdateTexturingKey();
+int IsTexturingOn();
+
+// Once per player's view, inside its camera transform.
 void DrawWorld();
+void DrawFloor();
+void DrawExterior();
+void DrawPoles();
 void DrawGems(int mapMode);
+void DrawBands();
+
+// The minimap's markers; the caller sets the band icons' colour.
 void DrawPoleMarkers();
 void DrawBandMapIcons();
+
+// Cell and part models, each in a unit cube at the origin.
+void DrawRamp(int type);
+void DrawExteriorBlock();
+void DrawFreePole();
+void DrawUsedPole();
+void DrawFloorTile();
+void DrawDiamond();
+void DrawGem3D(const GemSlot* gem);
+void DrawGemMapIcon(const GemSlot* gem);
+void DrawBandObject(NurbsPatch* surface);
+
+int GetGemSpin();

@@ -1,0 +1,38 @@
+// The Bunny's in-game poses, the fall wobble and the burning death.
+#pragma once
+
+struct Bunny;
+
+void PoseRest(Bunny* bunny, int frames);
+void PoseTremble(Bunny* bunny, int frames);
+void PoseRightArmOut(Bunny* bunny, int frames);
+void PoseRightArmBack(Bunny* bunny, int frames);
+void PoseLeftArmOut(Bunny* bunny, int frames);
+void PoseLeftArmBack(Bunny* bunny, int frames);
+void PoseLeanLeft(Bunny* bunny, int frames);
+void PoseLeanRight(Bunny* bunny, int frames);
+void PoseWalk(Bunny* bunny, int frames);
+void PoseDuck(Bunny* bunny, int frames);
+void PoseRecoil(Bunny* bunny, int frames);
+void PoseRecoilBack(Bunny* bunny, int frames);
+void PoseRightArmRest(Bunny* bunny, int frames);
+void PoseLeftArmRest(Bunny* bunny, int frames);
+void PoseStandUp(Bunny* bunny, int frames);
+void PoseCrouch(Bunny* bunny, int frames);
+void PoseJump(Bunny* bunny, int frames);
+void PoseHalfFlip(Bunny* bunny, int frames);
+void PoseFullFlip(Bunny* bunny, int frames);
+void PoseRightArmRaise(Bunny* bunny, int frames);
+void PoseRightArmFire(Bunny* bunny, int frames);
+void PoseLeftArmRaise(Bunny* bunny, int frames);
+void PoseLeftArmFire(Bunny* bunny, int frames);
+void PoseClimbLean(Bunny* bunny, int frames);
+void PoseDescendLean(Bunny* bunny, int frames);
+void PoseDuckLeanLeft(Bunny* bunny, int frames);
+void PoseDuckLeanRight(Bunny* bunny, int frames);
+
+void PoseFallWobbleA(Bunny* bunny, int frames);
+void PoseFallWobbleB(Bunny* bunny, int frames);
+
+// Queues the burning death; answers its length in steps.
+int PlayBunnyDeathSequence(Bunny* bunny, float speed);

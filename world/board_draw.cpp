@@ -1,0 +1,456 @@
+#include "world/board_draw.h"
+
+#include <GL/glut.h>
+
+#include <cstdio>
+
+#include "core/keys.h"
+#include "support/helpers.h"
+#include "support/sgi_image.h"
+#include "world/board.h"
+#include "world/gems_bands.h"
+#include "world/nurbs_patch.h"
+
+namespace {
+enum WorldTexture { kWallTex, kPurpleTex, kNewFloorTex, kSpareTex, kSpiralTex, kStepTex, kBoxTex, kWhitePibTex, kWorldTexCount };
+const char* const kWorldTextureFiles[kWorldTexCount] = {
+    "bg02.sgi", "purple.sgi", "newfloor.sgi", "bg11.sgi", "spiral.sgi", "step.sgi", "box.sgi", "whitepib.sgi"};
+
+GLuint worldTextures[kWorldTexCount];
+GLuint exteriorBlockList, freePoleList, usedPoleList, floorTileList;
+int texturingOn = 0;
+int gemSpin = 0;
+
+const GLfloat kBlack[4] = {0, 0, 0, 0};
+const GLfloat kGrey[4] = {0.25f, 0.25f, 0.25f, 0};
+const GLfloat kRed[4] = {0.9f, 0, 0, 0};
+const GLfloat kWallColor[4] = {0.9f, 0.1f, 0.2f, 1.0f};
+const GLfloat kPoleLow[4] = {1.0f, 0.3f, 0.3f, 1.0f};
+const GLfloat kPoleMiddle[4] = {0.3f, 1.0f, 0.3f, 1.0f};
+const GLfloat kPoleHigh[4] = {0.3f, 0.3f, 1.0f, 1.0f};
+const GLfloat kUsedPoleColor[4] = {0, 0, 0.2f, 1.0f};
+const GLfloat kBandColor[4] = {1, 1, 0, 1};
+
+const float kPoleSide = 0.1f;
+
+// A textured corner (x, y, z):(s, t).
+struct Corner {
+    float x, y, z, s, t;
+};
+// A face: its normal and three or four corners.
+struct Face {
+    float nx, ny, nz;
+    int count;
+    Corner corners[4];
+};
+
+void Material(const GLfloat* color) { glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, color); }
+void Bind(GLuint texture) { glBindTexture(GL_TEXTURE_2D, texture); }
+void BindWorld(WorldTexture t) { Bind(worldTextures[t]); }
+
+void EmitCorners(const Face& f) {
+    glNormal3f(f.nx, f.ny, f.nz);
+    for (int k = 0; k < f.count; ++k) {
+        glTexCoord2f(f.corners[k].s, f.corners[k].t);
+        glVertex3f(f.corners[k].x, f.corners[k].y, f.corners[k].z);
+    }
+}
+
+void DrawFace(const Face& f) {
+    glBegin(f.count == 4 ? GL_QUADS : GL_TRIANGLES);
+    EmitCorners(f);
+    glEnd();
+}
+
+void DrawFaces(const Face* faces, int count) {
+    glBegin(GL_QUADS);
+    for (int k = 0; k < count; ++k) EmitCorners(faces[k]);
+    glEnd();
+}
+
+const Face kTopFace = {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 1, 0}, {1, 1, 1, 1, 1}, {0, 1, 1, 0, 1}}};
+const Face kGroundFace = {0, 0, 1, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {1, 1, 0, 1, 1}, {0, 1, 0, 0, 1}}};
+const Face kDeckUnderside = {0, 0, -1, 4, {{0, 0, 0.9f, 0, 0}, {1, 0, 0.9f, 1, 0}, {1, 1, 0.9f, 1, 1}, {0, 1, 0.9f, 0, 1}}};
+const Face kHolePad = {0, 0, 1, 4, {{0, 0, -0.01f, 0, 0}, {1, 0, -0.01f, 1, 0}, {1, 1, -0.01f, 1, 1}, {0, 1, -0.01f, 0, 1}}};
+
+const Face kBlockSides[4] = {
+    {0, 1, 0, 4, {{0, 1, 0, 1, 0}, {1, 1, 0, 0, 0}, {1, 1, 1, 0, 1}, {0, 1, 1, 1, 1}}},
+    {0, -1, 0, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {1, 0, 1, 1, 1}, {0, 0, 1, 0, 1}}},
+    {-1, 0, 0, 4, {{0, 0, 0, 0, 0}, {0, 1, 0, 1, 0}, {0, 1, 1, 1, 1}, {0, 0, 1, 0, 1}}},
+    {1, 0, 0, 4, {{1, 0, 0, 1, 0}, {1, 0, 1, 1, 1}, {1, 1, 1, 0, 1}, {1, 1, 0, 0, 0}}}};
+const Face kCrateSides[4] = {
+    kBlockSides[0],
+    kBlockSides[1],
+    {-1, 0, 0, 4, {{0, 0, 0, 1, 0}, {0, 1, 0, 0, 0}, {0, 1, 1, 0, 1}, {0, 0, 1, 1, 1}}},
+    {1, 0, 0, 4, {{1, 0, 0, 0, 0}, {1, 0, 1, 0, 1}, {1, 1, 1, 1, 1}, {1, 1, 0, 1, 0}}}};
+// The long edges of a bridge deck; its two ends stay open.
+const Face kDeckEdgesAlongX[2] = {
+    {0, -1, 0, 4, {{0, 0, 0.9f, 0, 0.9f}, {1, 0, 0.9f, 1, 0.9f}, {1, 0, 1, 1, 1}, {0, 0, 1, 0, 1}}},
+    {0, 1, 0, 4, {{0, 1, 0.9f, 1, 0.9f}, {1, 1, 0.9f, 0, 0.9f}, {1, 1, 1, 0, 1}, {0, 1, 1, 1, 1}}}};
+const Face kDeckEdgesAlongY[2] = {
+    {-1, 0, 0, 4, {{0, 0, 0.9f, 1, 0.9f}, {0, 1, 0.9f, 0, 0.9f}, {0, 1, 1, 0, 1}, {0, 0, 1, 1, 1}}},
+    {1, 0, 0, 4, {{1, 0, 0.9f, 0, 0.9f}, {1, 0, 1, 0, 1}, {1, 1, 1, 1, 1}, {1, 1, 0.9f, 1, 0.9f}}}};
+
+// The ramp rising toward +y; the other three are this one turned.
+const float kSlope = 0.7071f;
+const Face kRampFaces[4] = {
+    {0, -kSlope, kSlope, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {1, 1, 1, 1, 1}, {0, 1, 1, 0, 1}}},
+    {0, 1, 0, 4, {{0, 1, 0, 1, 0}, {1, 1, 0, 0, 0}, {1, 1, 1, 0, 1}, {0, 1, 1, 1, 1}}},
+    {-1, 0, 0, 3, {{0, 0, 0, 1, 0}, {0, 1, 1, 0, 1}, {0, 1, 0, 0, 0}}},
+    {1, 0, 0, 3, {{1, 0, 0, 0, 0}, {1, 1, 1, 1, 1}, {1, 1, 0, 1, 0}}}};
+
+// Turns a ramp-1 point (or, without the offsets, a normal) about the cell's
+// vertical centre line for ramp type 1 + turns.
+void TurnAboutCell(int turns, float x, float y, float* ox, float* oy, bool isNormal) {
+    float one = isNormal ? 0.0f : 1.0f;
+    switch (turns) {
+        case 1: *ox = y; *oy = one - x; break;
+        case 2: *ox = one - x; *oy = one - y; break;
+        case 3: *ox = one - y; *oy = x; break;
+        default: *ox = x; *oy = y; break;
+    }
+}
+
+Face TurnFace(const Face& f, int turns) {
+    Face out = f;
+    TurnAboutCell(turns, f.nx, f.ny, &out.nx, &out.ny, true);
+    for (int k = 0; k < f.count; ++k)
+        TurnAboutCell(turns, f.corners[k].x, f.corners[k].y, &out.corners[k].x, &out.corners[k].y, false);
+    return out;
+}
+
+void DrawRaisedBlock() {
+    Material(kGrey);
+    DrawFace(kTopFace);
+    Material(kBlack);
+    DrawFaces(kBlockSides, 4);
+}
+
+void DrawBridge(const Face* edges) {
+    Material(kGrey);
+    DrawFace(kTopFace);
+    Material(kBlack);
+    BindWorld(kPurpleTex);
+    DrawFace(kGroundFace);
+    Bind(0);
+    BindWorld(kNewFloorTex);
+    DrawFace(kDeckUnderside);
+    DrawFaces(edges, 2);
+}
+
+void DrawCrate() {
+    BindWorld(kWhitePibTex);
+    Material(kBlack);
+    DrawFace(kTopFace);
+    BindWorld(kBoxTex);
+    DrawFaces(kCrateSides, 4);
+    Bind(0);
+    BindWorld(kPurpleTex);
+}
+
+void DrawHole() {
+    BindWorld(kSpiralTex);
+    Material(kRed);
+    glPushMatrix();
+    glTranslatef(0.5f, 0.5f, 0);
+    glRotatef(float(2 * gemSpin), 0, 0, 1);
+    glScalef(1.4f, 1.4f, 1);
+    glTranslatef(-0.5f, -0.5f, 0);
+    DrawFace(kHolePad);
+    glPopMatrix();
+    Bind(0);
+    BindWorld(kNewFloorTex);
+}
+
+void DrawCell(int type) {
+    switch (type) {
+        case kFloor:
+            BindWorld(kPurpleTex);
+            glCallList(floorTileList);
+            Bind(0);
+            break;
+        case kRampUp0: case kRampUp1: case kRampUp2: case kRampUp3: DrawRamp(type); break;
+        case kRaisedBlock: DrawRaisedBlock(); break;
+        case kBridgeAlongX: DrawBridge(kDeckEdgesAlongX); break;
+        case kBridgeAlongY: DrawBridge(kDeckEdgesAlongY); break;
+        case kCrate: DrawCrate(); break;
+        case kSolidHidden: break;
+        case kHole: DrawHole(); break;
+        default:
+            std::printf("Not a valid floor type\n");
+            ExitProgram(1);
+    }
+}
+
+// A square post kPoleSide wide from z0 to z1, four sides and a top, its sides
+// shading from the lower colour to the upper one.
+void DrawPostSection(float z0, float z1, const GLfloat* low, const GLfloat* high) {
+    const float s = kPoleSide;
+    const float sides[4][5] = {  // normal x, y; the side's two bottom corners
+        {0, -1, 0, 0, s}, {1, 0, s, 0, s}, {0, 1, s, s, -s}, {-1, 0, 0, s, -s}};
+    glBegin(GL_QUADS);
+    for (const auto& side : sides) {
+        float x0 = side[2], y0 = side[3];
+        float x1 = side[0] == 0 ? x0 + side[4] : x0;
+        float y1 = side[0] == 0 ? y0 : y0 + side[4];
+        glNormal3f(side[0], side[1], 0);
+        Material(low);
+        glVertex3f(x0, y0, z0);
+        glVertex3f(x1, y1, z0);
+        Material(high);
+        glVertex3f(x1, y1, z1);
+        glVertex3f(x0, y0, z1);
+    }
+    glNormal3f(0, 0, 1);
+    glVertex3f(0, 0, z1);
+    glVertex3f(s, 0, z1);
+    glVertex3f(s, s, z1);
+    glVertex3f(0, s, z1);
+    glEnd();
+}
+
+GLuint CompileList(void (*body)()) {
+    GLuint list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    body();
+    glEndList();
+    return list;
+}
+
+void TranslateToPlace(int r, int c) {
+    double x, y;
+    GetEdgePoint(r, c, &x, &y);
+    glTranslatef(float(x), float(y), 0);
+    if (r % 2 == 1) glRotatef(90, 0, 0, 1);
+}
+
+void DrawGemAt(int r, int c, const GemSlot* gem, int mapMode, bool upper) {
+    glPushMatrix();
+    TranslateToPlace(r, c);
+    if (upper && !mapMode) glTranslatef(0, 0, 1);
+    if (mapMode) DrawGemMapIcon(gem);
+    else DrawGem3D(gem);
+    glPopMatrix();
+}
+}  // namespace
+
+void LoadWorldTextures() {
+    for (int t = 0; t < kWorldTexCount; ++t) worldTextures[t] = LoadSgiTexture(kWorldTextureFiles[t]);
+    // Only the last texture loaded gets smooth filtering.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+}
+
+void BuildBoardLists() {
+    exteriorBlockList = CompileList(DrawExteriorBlock);
+    freePoleList = CompileList(DrawFreePole);
+    usedPoleList = CompileList(DrawUsedPole);
+    floorTileList = CompileList(DrawFloorTile);
+}
+
+void ClearTexturingFlag() { texturingOn = 0; }
+void ResetGemSpin() { gemSpin = 0; }
+int GetGemSpin() { return gemSpin; }
+int IsTexturingOn() { return texturingOn; }
+
+void UpdateTexturingKey() {
+    if (!IsKeyDown('0')) {
+        glEnable(GL_TEXTURE_2D);
+        texturingOn = 1;
+    } else if (texturingOn) {
+        glDisable(GL_TEXTURE_2D);
+        texturingOn = 0;
+    }
+}
+
+void DrawWorld() {
+    DrawFloor();
+    DrawExterior();
+    DrawPoles();
+    DrawGems(0);
+    DrawBands();
+}
+
+void DrawFloor() {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    glColor4f(0, 0, 0, 0);
+    BindWorld(kNewFloorTex);
+    for (int x = 0; x < boardWidth; ++x) {
+        for (int y = 0; y < boardHeight; ++y) {
+            glPushMatrix();
+            glTranslatef(float(x), float(y), 0);
+            Material(kBlack);
+            BindWorld(kNewFloorTex);
+            DrawCell(board[x][y]);
+            glPopMatrix();
+        }
+    }
+    Bind(0);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+void DrawRamp(int type) {
+    int turns = type - kRampUp0;
+    BindWorld(kStepTex);
+    DrawFace(TurnFace(kRampFaces[0], turns));
+    BindWorld(kNewFloorTex);
+    for (int k = 1; k < 4; ++k) DrawFace(TurnFace(kRampFaces[k], turns));
+}
+
+void DrawFloorTile() {
+    const Face tile = {0, 0, 1, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {1, 1, 0, 1, 1}, {0, 1, 0, 0, 1}}};
+    DrawFace(tile);
+}
+
+void DrawExterior() {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    for (int x = -1; x <= boardWidth; ++x) {
+        for (int y = -1; y <= boardHeight; ++y) {
+            glPushMatrix();
+            glTranslatef(float(x), float(y), 0);
+            if (exterior[x + 1][y + 1]) glCallList(exteriorBlockList);
+            glPopMatrix();
+        }
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+void DrawExteriorBlock() {
+    // Every face's corners take (0,0), (0,1), (1,1), (1,0) in order.
+    const Face faces[5] = {
+        {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 0, 1}, {1, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
+        {0, 1, 0, 4, {{0, 1, 0, 0, 0}, {1, 1, 0, 0, 1}, {1, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
+        {0, -1, 0, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 0, 1}, {1, 0, 1, 1, 1}, {0, 0, 1, 1, 0}}},
+        {-1, 0, 0, 4, {{0, 0, 0, 0, 0}, {0, 1, 0, 0, 1}, {0, 1, 1, 1, 1}, {0, 0, 1, 1, 0}}},
+        {1, 0, 0, 4, {{1, 0, 0, 0, 0}, {1, 0, 1, 0, 1}, {1, 1, 1, 1, 1}, {1, 1, 0, 1, 0}}}};
+    BindWorld(kWallTex);
+    Material(kWallColor);
+    DrawFaces(faces, 5);
+    Bind(0);
+}
+
+void DrawPoles() {
+    for (int i = 1; i < boardWidth; ++i) {
+        for (int j = 1; j < boardHeight; ++j) {
+            for (int level = 0; level < 2; ++level) {
+                int value = (level == 0 ? poles : poles2)[i - 1][j - 1];
+                if (!value) continue;
+                glPushMatrix();
+                glTranslatef(i - 0.05f, j - 0.05f, float(level));
+                glCallList(value == 1 ? freePoleList : usedPoleList);
+                glPopMatrix();
+            }
+        }
+    }
+}
+
+void DrawFreePole() {
+    DrawPostSection(0, 0.25f, kPoleLow, kPoleMiddle);
+    DrawPostSection(0.25f, 0.5f, kPoleMiddle, kPoleHigh);
+}
+
+void DrawUsedPole() { DrawPostSection(0, 1.05f, kUsedPoleColor, kUsedPoleColor); }
+
+void DrawPoleMarkers() {
+    glColor4f(1, 1, 0, 0.6f);
+    for (int i = 1; i < boardWidth; ++i) {
+        for (int j = 1; j < boardHeight; ++j) {
+            int ground = poles[i - 1][j - 1], upper = poles2[i - 1][j - 1];
+            if (!ground && !upper) continue;
+            glPushMatrix();
+            glTranslatef(i - 0.05f, j - 0.05f, 0);
+            if (ground) {
+                if (ground == 1) DrawDiamond();  // a used ground pole shows nothing
+            } else {
+                if (upper == 1) glCallList(freePoleList);
+                DrawDiamond();
+            }
+            glPopMatrix();
+        }
+    }
+}
+
+void DrawDiamond() {
+    glScalef(0.2f, 0.2f, 1);
+    glBegin(GL_QUADS);
+    glVertex3f(-0.5f, 0, 0);
+    glVertex3f(0, 0.5f, 0);
+    glVertex3f(0.5f, 0, 0);
+    glVertex3f(0, -0.5f, 0);
+    glEnd();
+}
+
+void DrawGems(int mapMode) {
+    for (int r = 0; r < GetEdgeRowCount(); ++r) {
+        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
+            if (gems[r][c].value == 2) DrawGemAt(r, c, &gems[r][c], mapMode, false);
+            if (gems2[r][c].value == 2) DrawGemAt(r, c, &gems2[r][c], mapMode, true);
+        }
+    }
+    gemSpin = (gemSpin + 1) % 360;
+}
+
+void DrawGem3D(const GemSlot* gem) {
+    const GLfloat color[4] = {float(gem->red), float(gem->green), float(gem->blue), 1.0f};
+    glPushMatrix();
+    Material(color);
+    glTranslatef(0, 0, 0.25f);
+    glScalef(0.18f, 0.06f, 0.06f);
+    glRotatef(float(gemSpin), 1, 0, 0);
+    glutWireDodecahedron();
+    glPopMatrix();
+}
+
+void DrawGemMapIcon(const GemSlot* gem) {
+    const GLfloat color[4] = {float(gem->red), float(gem->green), float(gem->blue), 1.0f};
+    SetPibColor(gem->finder);
+    glPushMatrix();
+    Material(color);
+    glBegin(GL_LINE_LOOP);
+    glVertex3f(-3 / 8.0f, 0, 0);
+    glVertex3f(-3 / 16.0f, 1 / 8.0f, 0);
+    glVertex3f(3 / 16.0f, 1 / 8.0f, 0);
+    glVertex3f(3 / 8.0f, 0, 0);
+    glVertex3f(3 / 16.0f, -1 / 8.0f, 0);
+    glVertex3f(-3 / 16.0f, -1 / 8.0f, 0);
+    glEnd();
+    glPopMatrix();
+}
+
+void DrawBands() {
+    for (int r = 0; r < GetEdgeRowCount(); ++r) {
+        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
+            if (bands[r][c].state != 2) continue;
+            glPushMatrix();
+            TranslateToPlace(r, c);
+            DrawBandObject(bands[r][c].surface);
+            glPopMatrix();
+        }
+    }
+}
+
+void DrawBandObject(NurbsPatch* surface) {
+    glPushMatrix();
+    Material(kBandColor);
+    glTranslatef(0, 0, 0.5f);
+    if (surface) DrawNurbsPatch(surface);
+    glPopMatrix();
+}
+
+void DrawBandMapIcons() {
+    for (int r = 0; r < GetEdgeRowCount(); ++r) {
+        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
+            if (bands[r][c].state != 2) continue;
+            glPushMatrix();
+            TranslateToPlace(r, c);
+            glBegin(GL_QUADS);
+            glVertex3f(0.5f, 0.1f, 0);
+            glVertex3f(-0.5f, 0.1f, 0);
+            glVertex3f(-0.5f, -0.1f, 0);
+            glVertex3f(0.5f, -0.1f, 0);
+            glEnd();
+            glPopMatrix();
+        }
+    }
+}
