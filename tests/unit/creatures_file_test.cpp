@@ -22,7 +22,8 @@ int CountCreatures() {
 }  // namespace
 
 TEST(CreatureFile, RecordsComeInReverseOrderWithTheirSetUp) {
-    std::string path = CreatureFile("good", "3\n0 1.5 2.5 0.5 1\n0 3.5 0.5 1.5 2\n1 4.5 4.5 0.5 0\n");
+    std::string path =
+        CreatureFile("good", "3\n0 1.5 2.5 0.5 1\n0 3.5 0.5 1.5 2\n1 4.5 4.5 0.5 0\n");
     LoadCreatures(path.c_str());
     ASSERT_EQ(CountCreatures(), 3);
     Creature* inert = GetCreatures();
