@@ -89,6 +89,9 @@ struct SoundFile {
 enum { kSoundFileCount = 36, kLoopPriority = 16 };
 extern const SoundFile kSoundFiles[kSoundFileCount];
 
+// The table's entry for a file name, or null.
+const SoundFile* FindSoundFile(const char* file);
+
 // What a cue handed to the scheduler. preempt is PLIB's preemption mode
 // (1 abort for plays, 0 continue for loops, -1 for stops).
 struct SoundCueRecord {
