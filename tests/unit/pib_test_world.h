@@ -19,6 +19,13 @@
 
 namespace pibtest {
 
+// A scratch folder of the running test's own: ctest runs tests side by side.
+inline std::string TestScratchDir(const std::string& what) {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "pib";
+    return ScratchDir(what + "-" + name);
+}
+
 // Player 0 plays on the keys of the second keyboard slot: z left, c right,
 // x fire.
 const int kLeftKey = 'z', kRightKey = 'c', kFireKey = 'x';
@@ -66,7 +73,7 @@ struct World {
         Rows(out, gems2);
         out << "BANDS\n";
         Rows(out, bands);
-        std::string dir = ScratchDir("pib_world");
+        std::string dir = TestScratchDir("pib_world");
         ReadWorldGrids(WriteTextFile(dir, "world.data", out.str()).c_str());
     }
 };
@@ -139,7 +146,7 @@ public:
     SoundLog() {
         static bool loaded = false;
         if (!loaded) {
-            std::string dir = ScratchDir("pib_sounds");
+            std::string dir = TestScratchDir("pib_sounds");
             for (const char* name : {"laser.wav", "hitwall.wav", "death.wav"})
                 WriteSilentWav(dir + "/" + name);
             char here[4096];

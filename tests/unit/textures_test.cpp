@@ -2,6 +2,7 @@
 // game's own image reader.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -34,6 +35,32 @@ const Expected kPictures[] = {
     {"bg02.sgi", Use::Opaque}, {"purple.sgi", Use::Opaque}, {"newfloor.sgi", Use::Opaque},
     {"bg11.sgi", Use::Opaque}, {"spiral.sgi", Use::Opaque}, {"step.sgi", Use::Opaque},
     {"box.sgi", Use::Opaque}, {"whitepib.sgi", Use::Opaque}, {"shot.sgi", Use::Blended},
+    // Bunny outfits, shoes, gun mouth; the clothes are lit and modulated, the
+    // shoes drawn in decal mode.
+    {"nobuttons.sgi", Use::Opaque}, {"suit2.sgi", Use::Opaque}, {"suit3.sgi", Use::Opaque},
+    {"suit4.sgi", Use::Opaque}, {"blueloungewear.sgi", Use::Opaque}, {"robe.sgi.1", Use::Opaque},
+    {"vertical.sgi", Use::Opaque}, {"vertical2.sgi", Use::Opaque}, {"vertical3.sgi", Use::Opaque},
+    {"vertical4.sgi", Use::Opaque}, {"blueloungewearsleeve.sgi", Use::Opaque},
+    {"newrobevertical.sgi", Use::Opaque}, {"horizontal.sgi", Use::Opaque},
+    {"horizontal2.sgi", Use::Opaque}, {"horizontal3.sgi", Use::Opaque},
+    {"horizontal4.sgi", Use::Opaque}, {"newrobehorizontal.sgi", Use::Opaque},
+    {"gunmouth.sgi", Use::Opaque}, {"shoeside.sgi", Use::Opaque}, {"shoelaces.sgi", Use::Opaque},
+    {"shoesole.sgi", Use::Opaque},
+    // Particles, blended and tinted by their colour.
+    {"firebit.sgi", Use::Blended}, {"smoke.sgi", Use::Blended}, {"steam.sgi", Use::Blended},
+    {"spark.sgi", Use::Blended},
+    // The robot, drawn in decal mode.
+    {"frontpanel.sgi", Use::Opaque}, {"hamster1.sgi", Use::Opaque}, {"hamster2.sgi", Use::Opaque},
+    {"hamster3.sgi", Use::Opaque}, {"hamster4.sgi", Use::Opaque}, {"leftsquish1.sgi", Use::Opaque},
+    {"leftsquish2.sgi", Use::Opaque}, {"leftsquish3.sgi", Use::Opaque},
+    {"leftsquish4.sgi", Use::Opaque}, {"rightsquish1.sgi", Use::Opaque},
+    {"rightsquish2.sgi", Use::Opaque}, {"rightsquish3.sgi", Use::Opaque},
+    {"rightsquish4.sgi", Use::Opaque}, {"treads1.sgi", Use::Opaque}, {"treads2.sgi", Use::Opaque},
+    {"hat.sgi", Use::Opaque},
+    // Scene backdrops and props, and the second title picture.
+    {"bigalps.sgi", Use::Opaque}, {"final3.sgi", Use::Blended}, {"palace.sgi", Use::Opaque},
+    {"wood2.sgi", Use::Opaque}, {"woodvertical2.sgi", Use::Opaque},
+    {"deathvalley256.sgi", Use::Opaque},
 };
 
 struct Picture {
@@ -80,6 +107,14 @@ std::vector<char> FileBytes(const std::string& path) {
 
 }  // namespace
 
+TEST(Textures, TheListHoldsEveryFileTheGameReadsOnce) {
+    std::vector<std::string> names;
+    for (const Expected& e : kPictures) names.push_back(e.name);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
+    EXPECT_EQ(names.size(), 64u);
+}
+
 TEST(Textures, EveryPictureIsThereAndReadsWithTheRightShape) {
     for (const Expected& e : kPictures) {
         SCOPED_TRACE(e.name);
@@ -124,6 +159,44 @@ TEST(Textures, TitlePageIsClearExactlyOverTheSprites) {
         }
     EXPECT_EQ(wrongInside, 0u) << "texels over a sprite that hide it";
     EXPECT_LT(wrongOutside, size_t(p.width) * p.height / 50) << "see-through texels off the sprites";
+}
+
+// The glasses' lens takes its colour from the middle of the spark's bottom
+// edge; with linear filtering and a repeating texture the top edge's middle
+// joins in. Both must be solid, or the lens vanishes.
+TEST(Textures, SparkIsSolidWhereTheLensSamplesIt) {
+    Picture p = Load("spark.sgi");
+    ASSERT_GE(p.width, 2u);
+    for (unsigned x : {p.width / 2 - 1, p.width / 2}) {
+        EXPECT_EQ(p.Alpha(x, 0), 255u) << "bottom, column " << x;
+        EXPECT_EQ(p.Alpha(x, p.height - 1), 255u) << "top, column " << x;
+    }
+}
+
+// The hat's picture wraps round the dome: its first and last columns meet.
+TEST(Textures, HatWrapsWithoutASeam) {
+    Picture p = Load("hat.sgi");
+    ASSERT_GT(p.width, 0u);
+    for (unsigned y = 0; y < p.height; ++y)
+        for (int ch = 0; ch < 3; ++ch) {
+            int left = p.Texel(0, y)[ch], right = p.Texel(p.width - 1, y)[ch];
+            ASSERT_LE(std::abs(left - right), 24) << "row " << y << " channel " << ch;
+        }
+}
+
+// The two tread frames make the band roll: the second is the first moved
+// on by half a bar spacing, not the same picture.
+TEST(Textures, TreadFramesDifferButShareTheirColours) {
+    Picture a = Load("treads1.sgi"), b = Load("treads2.sgi");
+    ASSERT_EQ(a.width, b.width);
+    ASSERT_EQ(a.height, b.height);
+    EXPECT_NE(a.rgba, b.rgba);
+    auto brightness = [](const Picture& p) {
+        double sum = 0;
+        for (size_t i = 0; i < p.rgba.size(); i += 4) sum += p.rgba[i];
+        return sum / (p.rgba.size() / 4);
+    };
+    EXPECT_NEAR(brightness(a), brightness(b), 8.0);
 }
 
 // A new run of the generator writes the same bytes as the build's run, and

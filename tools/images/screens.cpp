@@ -26,13 +26,13 @@ const Rgba kHeroColours[4] = {{1.0f, 0.5f, 0.5f, 1}, {0.9f, 0.1f, 0.1f, 1},
 const Rgba kInk = {1.0f, 0.95f, 0.75f, 1};
 const Rgba kOutline = {0.05f, 0.02f, 0.1f, 1};
 
-// A menu row: lettering centred at page height y (units), on a soft panel.
-void DrawMenuRow(Canvas& c, const std::string& text, float y, float size, float panelHalfHeight) {
+// A menu row: lettering centred at (x, y) in page units, on a soft panel.
+void DrawMenuRow(Canvas& c, const std::string& text, float x, float y, float size,
+                 float panelHalfHeight) {
     float w = TextWidth(Face::SansBold, text, size);
-    FillRoundRect(c, c.width / 2.0f - w / 2 - 30, (y - panelHalfHeight) * kUnit,
-                  c.width / 2.0f + w / 2 + 30, (y + panelHalfHeight) * kUnit, 14,
-                  Colour(1, 1, 1, 0.12f));
-    TextPlacement at{c.width / 2.0f, y * kUnit - size * 0.36f, size, true};
+    FillRoundRect(c, x * kUnit - w / 2 - 30, (y - panelHalfHeight) * kUnit, x * kUnit + w / 2 + 30,
+                  (y + panelHalfHeight) * kUnit, 14, Colour(1, 1, 1, 0.12f));
+    TextPlacement at{x * kUnit, y * kUnit - size * 0.36f, size, true};
     DrawText(c, Face::SansBold, text, at, kInk, kOutline, 3);
 }
 
@@ -60,8 +60,8 @@ SgiPicture TitlePage() {
     for (const Hole& h : kTitleHoles)
         ClearRect(c, int(h.x0 * kUnit), int(h.y0 * kUnit), int(h.x1 * kUnit + 1),
                   int(h.y1 * kUnit + 1));
-    DrawMenuRow(c, "STORY", 3.0f, 78, 0.62f);
-    DrawMenuRow(c, "PLAY", 1.2f, 78, 0.62f);
+    DrawMenuRow(c, "STORY", 3.0f, 3.0f, 78, 0.62f);
+    DrawMenuRow(c, "PLAY", 3.0f, 1.2f, 78, 0.62f);
     TextPlacement note{c.width / 2.0f, 0.25f * kUnit, 19, true};
     DrawText(c, Face::Sans, "Up and Down choose, Space goes on", note, Grey(0.85f), kOutline, 2);
     return ToPicture(c, 4);
@@ -73,7 +73,7 @@ SgiPicture WorldPage() {
     DrawHeading(c, "Choose a World", 5.0f, 58);
     DrawHint(c, 4.45f);
     const char* rows[] = {"World 1", "World 2", "World 3"};
-    for (int i = 0; i < 3; ++i) DrawMenuRow(c, rows[i], 3.7f - 0.8f * i, 52, 0.34f);
+    for (int i = 0; i < 3; ++i) DrawMenuRow(c, rows[i], 3.0f, 3.7f - 0.8f * i, 52, 0.34f);
     // The last band reaches the bottom of the page; a row of gems fills it.
     for (int i = 0; i < 5; ++i)
         DrawGemShape(c, kUnit * (1.0f + i), 0.9f * kUnit, 18, 22,
@@ -89,10 +89,10 @@ SgiPicture PlayersPage() {
     const char* rows[] = {"1 Player", "2 Players", "3 Players", "4 Players"};
     for (int i = 0; i < 4; ++i) {
         float y = 3.7f - 0.8f * i;
-        DrawMenuRow(c, rows[i], y, 46, 0.34f);
+        DrawMenuRow(c, rows[i], 2.4f, y, 46, 0.34f);
         // One head per player, in the heroes' colours, beside the row.
         for (int p = 0; p <= i; ++p)
-            DrawBunnyHead(c, 4.45f * kUnit + p * 26.0f, y * kUnit - 6, 9, kHeroColours[p]);
+            DrawBunnyHead(c, 4.25f * kUnit + p * 30.0f, y * kUnit - 8, 11, kHeroColours[p]);
     }
     return ToPicture(c, 3);
 }
