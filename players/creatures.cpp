@@ -153,22 +153,20 @@ void TurnToHeading(const Creature* c) {
     ExitProgram(1);
 }
 
-// Reads the next line that is not blank; false at the end of the file.
-bool ReadContentLine(FILE* file, char* buffer, int size, int* lineNumber) {
-    while (std::fgets(buffer, size, file)) {
-        ++*lineNumber;
-        for (const char* s = buffer; *s; ++s) {
-            if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n') return true;
-        }
-    }
-    return false;
-}
-
 bool IsBlankRest(const char* s) {
     for (; *s; ++s) {
         if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n') return false;
     }
     return true;
+}
+
+// Reads the next line that is not blank; false at the end of the file.
+bool ReadContentLine(FILE* file, char* buffer, int size, int* lineNumber) {
+    while (std::fgets(buffer, size, file)) {
+        ++*lineNumber;
+        if (!IsBlankRest(buffer)) return true;
+    }
+    return false;
 }
 
 bool IsSaneCoordinate(float v) { return std::isfinite(v) && std::fabs(v) < kMaxCoordinate; }
