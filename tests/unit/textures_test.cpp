@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "support/sgi_image.h"
 #include "test_support.h"
 
@@ -134,6 +136,96 @@ TEST(Textures, EveryPictureIsThereAndReadsWithTheRightShape) {
     }
 }
 
+// The generator makes exactly the files listed here, no more, no misspelt.
+TEST(Textures, GeneratorMakesExactlyTheListedFiles) {
+    std::vector<std::string> made, listed;
+    for (const PictureMaker& m : AllPictures()) made.push_back(m.fileName);
+    for (const Expected& e : kPictures) listed.push_back(e.name);
+    std::sort(made.begin(), made.end());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(made, listed);
+}
+
+// The menus dim whole bands of a page to show the choice, so each line of
+// lettering must lie inside one band. Lettering is found as rows with many
+// bright texels; runs of such rows are lines.
+struct Band {
+    const char* page;
+    std::vector<double> edges;  // band edges in page units, 0 to 6
+};
+
+std::vector<std::pair<double, double>> LetteringLines(const Picture& p) {
+    std::vector<std::pair<double, double>> lines;
+    int start = -1;
+    for (unsigned y = 0; y <= p.height; ++y) {
+        int bright = 0;
+        for (unsigned x = 0; y < p.height && x < p.width; ++x) {
+            const unsigned char* t = p.Texel(x, y);
+            bright += t[3] == 255 && t[0] > 200 && t[1] > 200 && t[2] > 150;
+        }
+        bool ink = bright >= 12;
+        if (ink && start < 0) start = int(y);
+        if (!ink && start >= 0) {
+            lines.push_back({6.0 * start / p.height, 6.0 * y / p.height});
+            start = -1;
+        }
+    }
+    return lines;
+}
+
+TEST(Textures, MenuLetteringStaysInsideItsBand) {
+    const Band pages[] = {{"title.sgi", {0, 2.3, 4.2, 6}},
+                          {"selectworld.sgi", {0, 2.5, 3.3, 4.1, 6}},
+                          {"numplayers.sgi", {0, 1.7, 2.5, 3.3, 4.1, 6}}};
+    for (const Band& page : pages) {
+        SCOPED_TRACE(page.page);
+        Picture p = Load(page.page);
+        std::vector<std::pair<double, double>> lines = LetteringLines(p);
+        EXPECT_GE(lines.size(), page.edges.size() - 1) << "a row without lettering";
+        for (auto [from, to] : lines)
+            for (double edge : page.edges)
+                EXPECT_FALSE(from < edge - 0.01 && to > edge + 0.01)
+                    << "lettering from " << from << " to " << to << " crosses " << edge;
+    }
+}
+
+// Each row of the world and players pages carries its own lettering.
+TEST(Textures, EveryMenuRowHasLettering) {
+    struct Rows {
+        const char* page;
+        std::vector<std::pair<double, double>> rows;
+    };
+    const Rows pages[] = {{"title.sgi", {{2.3, 4.2}, {0, 2.3}}},
+                          {"selectworld.sgi", {{3.3, 4.1}, {2.5, 3.3}, {0, 2.5}}},
+                          {"numplayers.sgi", {{3.3, 4.1}, {2.5, 3.3}, {1.7, 2.5}, {0, 1.7}}}};
+    for (const Rows& page : pages) {
+        SCOPED_TRACE(page.page);
+        std::vector<std::pair<double, double>> lines = LetteringLines(Load(page.page));
+        for (auto [lo, hi] : page.rows) {
+            bool found = false;
+            for (auto [from, to] : lines) found |= from >= lo && to <= hi && to - from > 0.25;
+            EXPECT_TRUE(found) << "no lettering in " << lo << " to " << hi;
+        }
+    }
+}
+
+// The overlays lie over the players' views: lettering in the middle, the
+// edges clear so the views show round it.
+TEST(Textures, OverlaysAreClearRoundTheirLettering) {
+    for (const char* name : {"getready.sgi", "gameover.sgi", "pfire1.sgi"}) {
+        SCOPED_TRACE(name);
+        Picture p = Load(name);
+        ASSERT_GT(p.width, 0u);
+        unsigned edgeInk = 0, middleInk = 0;
+        for (unsigned i = 0; i < p.width; ++i) {
+            edgeInk += p.Alpha(i, 0) + p.Alpha(i, p.height - 1) + p.Alpha(0, i) + p.Alpha(p.width - 1, i);
+            middleInk += p.Alpha(i, p.height / 2) > 200;
+        }
+        EXPECT_EQ(edgeInk, 0u);
+        EXPECT_GT(middleInk, p.width / 4);
+    }
+}
+
 // The title page lies over the two title sprites and must let them show:
 // clear wherever a sprite lies, opaque everywhere else.
 TEST(Textures, TitlePageIsClearExactlyOverTheSprites) {
@@ -197,6 +289,97 @@ TEST(Textures, TreadFramesDifferButShareTheirColours) {
         return sum / (p.rgba.size() / 4);
     };
     EXPECT_NEAR(brightness(a), brightness(b), 8.0);
+}
+
+double Luminance(const Picture& p, unsigned x, unsigned y) {
+    const unsigned char* t = p.Texel(x, y);
+    return 0.299 * t[0] + 0.587 * t[1] + 0.114 * t[2];
+}
+
+// Spread of brightness along rows (within each row) and across them (of the
+// row means): stripes across t vary across rows only.
+void RowAndColumnSpread(const Picture& p, double* withinRows, double* acrossRows) {
+    std::vector<double> means;
+    double within = 0;
+    for (unsigned y = 0; y < p.height; ++y) {
+        double sum = 0, sq = 0;
+        for (unsigned x = 0; x < p.width; ++x) {
+            double v = Luminance(p, x, y);
+            sum += v, sq += v * v;
+        }
+        double mean = sum / p.width;
+        within += sq / p.width - mean * mean;
+        means.push_back(mean);
+    }
+    double sum = 0, sq = 0;
+    for (double m : means) sum += m, sq += m * m;
+    *withinRows = std::sqrt(within / p.height);
+    *acrossRows = std::sqrt(sq / means.size() - (sum / means.size()) * (sum / means.size()));
+}
+
+// A ramp's slope runs along t, so its steps are bands across t.
+TEST(Textures, StepsRunUpThePicture) {
+    Picture p = Load("step.sgi");
+    ASSERT_GT(p.width, 0u);
+    double within = 0, across = 0;
+    RowAndColumnSpread(p, &within, &across);
+    EXPECT_GT(across, 3 * within) << "within rows " << within << ", across rows " << across;
+}
+
+// The hole pad turns about its centre and must fade into the dark cell
+// round it; the backdrop of the spiral scene is the same picture.
+TEST(Textures, SpiralIsCentredWithDarkEdges) {
+    Picture p = Load("spiral.sgi");
+    ASSERT_GT(p.width, 0u);
+    double edge = 0, middle = 0, asymmetry = 0;
+    for (unsigned i = 0; i < p.width; ++i)
+        edge += Luminance(p, i, 0) + Luminance(p, i, p.height - 1) + Luminance(p, 0, i) + Luminance(p, p.width - 1, i);
+    edge /= 4.0 * p.width;
+    for (unsigned y = p.height / 4; y < 3 * p.height / 4; ++y)
+        for (unsigned x = p.width / 4; x < 3 * p.width / 4; ++x) {
+            middle += Luminance(p, x, y);
+            asymmetry += std::fabs(Luminance(p, x, y) - Luminance(p, p.width - 1 - x, p.height - 1 - y));
+        }
+    middle /= p.width * p.height / 4.0;
+    asymmetry /= p.width * p.height / 4.0;
+    EXPECT_LT(edge, 20);
+    EXPECT_GT(middle, 60);
+    EXPECT_LT(asymmetry, 12) << "not the same when turned half round its centre";
+}
+
+// Particles are tinted by their colour and blended: white blobs, clear at
+// the corners, solid in the middle.
+TEST(Textures, ParticlesAreWhiteBlobsThatFadeOut) {
+    for (const char* name : {"firebit.sgi", "smoke.sgi", "steam.sgi", "spark.sgi", "shot.sgi"}) {
+        SCOPED_TRACE(name);
+        Picture p = Load(name);
+        ASSERT_GT(p.width, 2u);
+        unsigned w = p.width - 1, h = p.height - 1;
+        for (auto [x, y] : {std::pair<unsigned, unsigned>{0, 0}, {w, 0}, {0, h}, {w, h}})
+            EXPECT_EQ(p.Alpha(x, y), 0u) << "corner " << x << "," << y;
+        EXPECT_GT(p.Alpha(p.width / 2, p.height / 2), 60u);
+        EXPECT_GT(Luminance(p, p.width / 2, p.height / 2), 180);
+    }
+}
+
+// The shoe sole is seen edge-on in small slivers: near uniform.
+TEST(Textures, ShoeSoleIsNearlyUniform) {
+    Picture p = Load("shoesole.sgi");
+    double within = 0, across = 0;
+    RowAndColumnSpread(p, &within, &across);
+    EXPECT_LT(within, 12);
+    EXPECT_LT(across, 12);
+}
+
+// Animated panels: every frame differs from the one before it.
+TEST(Textures, AnimationFramesDifferFromEachOther) {
+    for (const char* stem : {"hamster", "leftsquish", "rightsquish"}) {
+        for (int f = 1; f <= 4; ++f) {
+            std::string a = stem + std::to_string(f) + ".sgi";
+            std::string b = stem + std::to_string(f % 4 + 1) + ".sgi";
+            EXPECT_NE(Load(a).rgba, Load(b).rgba) << a << " and " << b;
+        }
+    }
 }
 
 // A new run of the generator writes the same bytes as the build's run, and

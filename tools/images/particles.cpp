@@ -11,18 +11,20 @@ const int kSize = 64;
 // Offset of a texel centre from the picture's centre, in -1..1.
 Point Centred(float x, float y) { return {(x - kSize / 2.0f) / (kSize / 2.0f), (y - kSize / 2.0f) / (kSize / 2.0f)}; }
 
-// A tongue of flame: round at the bottom, drawn to a point at the top,
-// ragged at its edge.
+// A tongue of flame: a round base drawn up into a point, ragged at its edge.
 SgiPicture FireBit() {
     Canvas c = MakeCanvas(kSize, kSize, Grey(1, 0));
     Shade(c, [](float x, float y) {
         Point p = Centred(x, y);
-        float narrowing = 1 + 1.6f * Clamp01(p.y + 0.2f);
-        float r = std::hypot(p.x * narrowing, (p.y + 0.15f) * 0.85f);
-        float ragged = 0.15f * (FractalNoise(x / 8, y / 8, 301, 3) - 0.5f);
-        float body = 1 - SmoothStep(0.45f, 0.8f, r + ragged);
-        float core = 1 - SmoothStep(0.0f, 0.4f, r);
-        return Grey(1, Clamp01(body * 0.85f + core * 0.15f));
+        float ragged = 0.12f * (FractalNoise(x / 7, y / 7, 301, 3) - 0.5f);
+        float base = std::hypot(p.x, p.y + 0.3f) - 0.45f;
+        // Above the base the flame narrows linearly to its tip at y = 0.85.
+        float half = 0.45f * Clamp01((0.85f - p.y) / 1.15f);
+        float tongue = p.y > -0.3f ? std::fabs(p.x) - half : 1.f;
+        float d = std::min(base, tongue) + ragged;
+        float body = 1 - SmoothStep(-0.2f, 0.05f, d);
+        float core = 1 - SmoothStep(0.0f, 0.35f, std::hypot(p.x, p.y + 0.25f));
+        return Grey(1, Clamp01(body * 0.8f + core * 0.2f));
     });
     return ToPicture(c, 2);
 }

@@ -18,6 +18,18 @@ float RidgeHeight(float x, float base, float height, uint32_t seed, float roughn
     return base + height * (0.55f * n + 0.45f * peaks * peaks);
 }
 
+// A mountain range: scattered pointed peaks, each a tent of its own width
+// and height, with a ragged edge.
+float PeakHeight(float x, float base, float height, uint32_t seed, int peaks) {
+    float h = 0;
+    for (int k = 0; k < peaks; ++k) {
+        float at = -0.1f + 1.2f * Hash01(k, 0, seed), tall = 0.45f + 0.55f * Hash01(k, 1, seed);
+        float width = 0.1f + 0.14f * Hash01(k, 2, seed);
+        h = std::max(h, tall * (1 - std::fabs(x - at) / width));
+    }
+    return base + height * (h + 0.06f * FractalNoise(x * 40, 0.5f, seed + 3, 3));
+}
+
 // Alps for the opening: sky, three ranges of mountains with snow on the
 // high slopes, and a green valley in front.
 SgiPicture Alps() {
@@ -29,21 +41,28 @@ SgiPicture Alps() {
         float cloud = FractalNoise(x * 6, y * 14, 601, 4);
         if (y > 0.6f) colour = Mix(colour, Grey(1), SmoothStep(0.6f, 0.8f, cloud) * 0.7f);
         struct Range {
-            float base, height, rough;
+            float base, height;
+            int peaks;
             Rgba rock;
-            float snow;
+            float snow;  // depth of the snow caps under the ridge
         };
-        const Range ranges[] = {{0.45f, 0.38f, 3, Colour(0.45f, 0.5f, 0.62f), 0.62f},
-                                {0.32f, 0.34f, 5, Colour(0.35f, 0.38f, 0.45f), 0.55f},
-                                {0.18f, 0.22f, 7, Colour(0.25f, 0.3f, 0.25f), 2.0f}};
+        const Range ranges[] = {{0.38f, 0.5f, 9, Colour(0.5f, 0.55f, 0.68f), 0.12f},
+                                {0.26f, 0.36f, 11, Colour(0.4f, 0.42f, 0.5f), 0.06f},
+                                {0.14f, 0.12f, 14, Colour(0.22f, 0.32f, 0.22f), 0.0f}};
         for (int i = 0; i < 3; ++i) {
             const Range& r = ranges[i];
-            float top = RidgeHeight(x, r.base, r.height, 610 + i * 17, r.rough);
+            uint32_t seed = 610 + i * 17;
+            float top = PeakHeight(x, r.base, r.height, seed, r.peaks);
             if (y > top) continue;
-            float shade = 0.8f + 0.4f * FractalNoise(x * 40, y * 40, 620 + i, 3);
-            colour = Scale(r.rock, shade);
-            float snowLine = r.snow + 0.06f * FractalNoise(x * 20, y * 20, 630 + i, 3);
-            if (y > snowLine) colour = Mix(Grey(0.97f), Colour(0.75f, 0.82f, 0.95f), 0.3f * (1 - shade));
+            // Faces turned to the sun (from the left) are lit, the others in shade.
+            float e = 0.003f;
+            float slope = (PeakHeight(x + e, r.base, r.height, seed, r.peaks) -
+                           PeakHeight(x - e, r.base, r.height, seed, r.peaks)) / (2 * e);
+            float sun = Clamp01(0.5f + 0.4f * slope);
+            float texture = 0.85f + 0.3f * FractalNoise(x * 40, y * 25, 620 + i, 3);
+            colour = Scale(r.rock, (0.65f + 0.55f * sun) * texture);
+            float cap = r.snow * (top - r.base) / r.height * (0.6f + 0.8f * FractalNoise(x * 30, y * 30, 630 + i, 3));
+            if (top - y < cap) colour = Mix(Colour(0.68f, 0.76f, 0.9f), Grey(1), sun);
         }
         if (y < 0.12f + 0.03f * std::sin(x * 9)) {
             float grass = FractalNoise(x * 30, y * 30, 640, 4);
@@ -68,11 +87,11 @@ SgiPicture TitleThree() {
 
 // Wood with its grain along s; the table and chairs colour it.
 Rgba WoodGrain(float along, float across, uint32_t seed) {
-    float warp = FractalNoise(along / 120, across / 30, seed, 4);
-    float rings = 0.5f + 0.5f * std::sin(across / 7 + warp * 12);
-    float fleck = FractalNoise(along / 3, across / 40, seed + 5, 2);
-    Rgba light = Colour(1.0f, 0.93f, 0.8f), dark = Colour(0.82f, 0.68f, 0.5f);
-    return Scale(Mix(light, dark, rings * rings), 0.95f + 0.08f * fleck);
+    float warp = FractalNoise(along / 160, across / 40, seed, 3);
+    float rings = 0.5f + 0.5f * std::sin(across / 4 + warp * 6);
+    float fibres = FractalNoise(along / 40, across / 1.2f, seed + 5, 2);
+    Rgba light = Colour(1.0f, 0.93f, 0.8f), dark = Colour(0.84f, 0.7f, 0.52f);
+    return Scale(Mix(light, dark, std::pow(rings, 3.0f)), 0.93f + 0.1f * fibres);
 }
 
 SgiPicture WoodAlong() {
@@ -108,6 +127,8 @@ SgiPicture PalaceHall() {
             if (std::fabs(x - kWide / 2) < 0.06f + (horizon - y) * 0.9f) marble = Colour(0.7f, 0.08f, 0.1f);
             return Mix(marble, Grey(0), 0.35f * (1 - (horizon - y) / horizon));
         }
+        // Above the frieze, mostly off screen, a painted sky of a ceiling.
+        if (y > 0.78f) return Mix(Colour(0.55f, 0.7f, 0.95f), Grey(1), FractalNoise(x * 8, y * 8, 663, 4));
         // Back wall: warm plaster with arched windows between columns.
         Rgba wall = Scale(Colour(0.93f, 0.82f, 0.6f), 0.9f + 0.1f * FractalNoise(x * 20, y * 20, 662, 3));
         float bay = std::fmod(x + 1, kWide / 4) / (kWide / 4) - 0.5f;
@@ -115,21 +136,21 @@ SgiPicture PalaceHall() {
         if (column > 0) {
             float roundness = 1 - std::pow((0.5f - std::fabs(bay)) / 0.1f, 2.0f);
             Rgba stone = Scale(Colour(0.95f, 0.93f, 0.88f), 0.7f + 0.3f * roundness);
-            return y > 0.86f ? Colour(0.85f, 0.7f, 0.3f) : stone;
+            return y > 0.72f ? Colour(0.85f, 0.7f, 0.3f) : stone;
         }
-        float archTop = 0.62f + 0.14f * std::sqrt(Clamp01(1 - bay * bay / 0.09f));
+        float archTop = 0.56f + 0.1f * std::sqrt(Clamp01(1 - bay * bay / 0.09f));
         bool glass = std::fabs(bay) < 0.22f && y > 0.36f && y < archTop;
         if (glass) {
             Rgba sky = Mix(Colour(0.7f, 0.85f, 1.0f), Colour(0.35f, 0.55f, 0.95f), (y - 0.36f) / 0.4f);
             bool bar = std::fabs(bay) < 0.01f || std::fmod(y, 0.08f) < 0.006f;
             return bar ? Colour(0.5f, 0.4f, 0.2f) : sky;
         }
-        bool curtain = std::fabs(bay) < 0.34f && y > 0.33f && y < 0.82f;
+        bool curtain = std::fabs(bay) < 0.34f && y > 0.33f && y < 0.7f;
         if (curtain) {
             float folds = 0.75f + 0.25f * std::sin(bay * 90);
             return Scale(Colour(0.6f, 0.05f, 0.12f), folds);
         }
-        if (y > 0.86f) return Colour(0.85f, 0.7f, 0.3f);
+        if (y > 0.72f) return Scale(Colour(0.85f, 0.7f, 0.3f), 0.8f + 0.2f * std::sin(x * 160));
         return y < 0.34f ? Scale(wall, 0.7f) : wall;
     });
     return ToPicture(c, 3);

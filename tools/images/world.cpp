@@ -162,7 +162,7 @@ SgiPicture WhitePibEmblem() {
         return Mix(Colour(0.12f, 0.2f, 0.6f), Colour(0.02f, 0.03f, 0.18f), Clamp01(r * 1.6f));
     });
     FillRing(c, kTile * 0.5f, kTile * 0.5f, kTile * 0.485f, kTile * 0.5f, Colour(0.6f, 0.7f, 1, 0.5f));
-    DrawBunnyHead(c, kTile * 0.4f, kTile * 0.66f, 34, Grey(0.97f));
+    DrawBunnyHead(c, kTile * 0.4f, kTile * 0.62f, 32, Grey(0.97f));
     TextPlacement at{kTile * 0.47f, kTile * 0.12f, 118, true};
     DrawText(c, Face::SerifBold, "Pib", at, Grey(1), Colour(0.02f, 0.02f, 0.1f), 4);
     return ToPicture(c, 3);
