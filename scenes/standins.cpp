@@ -4,8 +4,18 @@
 #include "scenes/opening.h"
 #include "scenes/palace.h"
 #include "scenes/spiral.h"
+#include "support/sgi_image.h"
 
-void LoadOpeningTextures() {}
+namespace {
+// The two opening-scene pictures that the title page shows as well.
+unsigned whitePibTexture = 0;
+unsigned finalTexture = 0;
+}  // namespace
+
+void LoadOpeningTextures() {
+    whitePibTexture = LoadSgiTexture("whitepib.sgi");
+    finalTexture = LoadSgiTexture("final3.sgi");
+}
 void StartOpeningScene() {}
 int RunOpeningScript() { return 1; }
 void DrawOpeningFrame(int, int) {}
@@ -21,5 +31,5 @@ int DrawArmySceneFrame(int, int) { return 1; }
 void StartSpiralScene() {}
 int DrawSpiralSceneFrame(int, int) { return 1; }
 
-unsigned GetWhitePibTexture() { return 0; }
-unsigned GetFinalTexture() { return 0; }
+unsigned GetWhitePibTexture() { return whitePibTexture; }
+unsigned GetFinalTexture() { return finalTexture; }
