@@ -6,6 +6,7 @@
 #include "game_test_support.h"
 #include "players/camera.h"
 #include "players/pib.h"
+#include "players/pib_record.h"
 #include "support/helpers.h"
 #include "test_support.h"
 #include "world/board.h"
@@ -82,6 +83,39 @@ TEST_F(Cameras, YawExactlyBehindPicksARandomSide) {
     }
     EXPECT_TRUE(turnedUp);
     EXPECT_TRUE(turnedDown);
+}
+
+TEST_F(Cameras, HoldsStillDuringAQuarterTurnButFollowsADeath) {
+    PlacePib(0, 2.5, 2.5, 1);
+    FindPib(0)->turnState = 1;
+    UpdateCamera(0);
+    EXPECT_DOUBLE_EQ(pibCameras[0].yaw, 90);
+    FindPib(0)->dying = 5;  // a dying pib is watched from the front: 180
+    EXPECT_DOUBLE_EQ(GetCameraTargetYaw(0), 180);
+    UpdateCamera(0);
+    EXPECT_NEAR(pibCameras[0].yaw, 90.3, 1e-9);
+    FindPib(0)->turnState = 0;
+    FindPib(0)->dying = 0;
+    PlacePib(0, 2.5, 2.5, 3);
+    FindPib(0)->dying = 5;
+    EXPECT_DOUBLE_EQ(GetCameraTargetYaw(0), 360);
+    FindPib(0)->dying = 0;
+}
+
+TEST_F(Cameras, EyeSinksSlowlyUnderABridgeOnTheGroundOnly) {
+    ReadWorldGrids("world.data");
+    ASSERT_EQ(GetBoardCell(3, 1), 6);  // a bridge along x
+    PlacePib(0, 3.5, 1.5, 1);
+    for (int i = 0; i < 50; ++i) UpdateCameraEyeZ(0);
+    EXPECT_NEAR(pibCameras[0].drop, -0.45, 1e-9);
+    for (int i = 0; i < 100; ++i) UpdateCameraEyeZ(0);
+    EXPECT_NEAR(pibCameras[0].drop, -0.9, 1e-9);
+    EXPECT_NEAR(pibCameras[0].eyeZ, 0.5 + 1.2 - 0.9, 1e-6);
+    FindPib(0)->upper = 1;  // on the deck: the eye rises back as slowly
+    UpdateCameraEyeZ(0);
+    EXPECT_EQ(pibCameras[0].underBridge, 0);
+    EXPECT_NEAR(pibCameras[0].drop, -0.891, 1e-9);
+    FindPib(0)->upper = 0;
 }
 
 TEST_F(Cameras, HeldKeysStopExactlyAtTheirLimits) {

@@ -7,6 +7,7 @@
 #include "core/play.h"
 #include "core/screen_layout.h"
 #include "game_test_support.h"
+#include "players/pib_record.h"
 #include "test_support.h"
 
 // Failures show rectangles as (x, y, width, height).
@@ -177,6 +178,18 @@ TEST_F(GameScreenPixels, StripAcrossTheTopAndDividersBetweenTheViews) {
     EXPECT_FALSE(IsBarBlue(300, 212));  // open under the minimap
 }
 
+TEST_F(GameScreenPixels, GameEndsWhenTheFirstPibIsOutInAnyPlayerCount) {
+    Draw(2);
+    EXPECT_EQ(gameOver, 0);
+    FindPib(1)->out = 1;  // only the first pib's state counts
+    DrawGameScreen();
+    EXPECT_EQ(gameOver, 0);
+    FindPib(0)->out = 1;
+    DrawGameScreen();
+    EXPECT_EQ(gameOver, 1);
+    ResetToTitle();
+}
+
 TEST_F(GameScreenPixels, MinimisedWindowDrawsNothingAndDoesNotCrash) {
     LoadGameAt(1, 3, 1000);
     windowWidth = 0;
@@ -185,6 +198,10 @@ TEST_F(GameScreenPixels, MinimisedWindowDrawsNothingAndDoesNotCrash) {
     windowHeight = 0;
     DrawGameScreen();
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    FindPib(0)->out = 1;  // the end of a game is still noticed
+    DrawGameScreen();
+    EXPECT_EQ(gameOver, 1);
+    ResetToTitle();
 }
 
 }  // namespace
