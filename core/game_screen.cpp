@@ -95,7 +95,6 @@ void DrawOverlay(unsigned texture, float depth) {
     glDepthMask(GL_FALSE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     const float white[4] = {1, 1, 1, 0.75f};
     glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, white);

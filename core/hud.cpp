@@ -65,7 +65,6 @@ void DrawBackground() {
 }
 
 void DrawIcon(unsigned texture, bool blended) {
-    glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     if (blended) {
         glEnable(GL_BLEND);
@@ -86,7 +85,6 @@ void DrawIcon(unsigned texture, bool blended) {
     glVertex2f(0, 70);
     glEnd();
     glBindTexture(GL_TEXTURE_2D, 0);
-    glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
 }
 
@@ -162,7 +160,9 @@ void DrawHud() {
     glOrtho(0, kStripWidth, 0, kStripHeight, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glDisable(GL_TEXTURE_2D);
+    // Texturing stays as the texturing key left it; with no texture bound
+    // the strip's plain parts are drawn untextured.
+    glBindTexture(GL_TEXTURE_2D, 0);
     DrawBackground();
     int players = GetPlayerCount();
     for (int p = 0; p < players && p < 4; ++p) DrawPlayerSlot(p, players == 1);

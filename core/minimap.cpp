@@ -98,7 +98,7 @@ void DrawMinimap() {
     glDepthMask(GL_FALSE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glDisable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, 0);
     DrawMinimapCells();
     DrawMinimapPlayers();
     DrawMinimapGems();
