@@ -16,7 +16,9 @@ start_game
 find_window >/dev/null
 xdotool mousemove 300 200  # keyboard focus follows the pointer without a window manager
 
-tap() { key_tap "$1"; sleep 0.25; }
+# The menus and the pause key look at the key table once per frame, so a
+# press must outlast a slow frame to be seen.
+tap() { key_tap "$1" 0.4; sleep 0.3; }
 hold() { key_tap "$1" "$2"; sleep 0.3; }
 shot() { sleep 0.3; import -window root -crop 600x450+0+0 +repage "$OUT/$1.png"; }
 
