@@ -26,7 +26,8 @@ fade_is_up() {
   import -window root -crop 600x450+0+0 +repage "$OUT/probe.png"
   [ "$(strip_brightness "$OUT/probe.png")" -ge 45 ]
 }
-blinking_stopped() { [ "$(blink_spread "$OUT")" -le 4 ]; }
+# Two rounds in a row without the blinking get-ready words.
+blinking_stopped() { ! get_ready_showing "$OUT" && ! get_ready_showing "$OUT"; }
 wait_until() {  # what, seconds, check
   local start=$SECONDS
   until "$3"; do

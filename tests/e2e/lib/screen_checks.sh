@@ -101,17 +101,25 @@ expect_minimap() {
 # while the fade curtain is down.
 strip_brightness() { pixel "$1" 72 21 | awk '{print $3}'; }
 
-# Spread of the mean grey of the centred square over a few quick shots: the
-# get-ready picture blinks once a second and makes it large.
-blink_spread() {
-  local dir="$1" i
-  for i in 1 2 3 4 5; do
-    import -window root -crop 300x300+150+75 +repage "$dir/blink-$i.png"
-    sleep 0.21
+# Share (0 to 100) of lime pixels in the band where the get-ready picture
+# writes its words across the centred square.
+lime_share() {
+  "$magick_convert" "$1" -crop 395x60+100+195 +repage -depth 8 txt:- |
+    awk 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ","); n++;
+      if (c[1] >= 140 && c[2] >= 180 && c[3] <= 140 && c[2] > c[3] + 50) k++ }
+      END { print int(100 * k / n) }'
+}
+
+# True when any of ten quick shots over about three seconds shows the
+# get-ready words, which blink once a second.
+get_ready_showing() {
+  local dir="$1" i share
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    import -window root -crop 600x450+0+0 +repage "$dir/blink.png"
+    share="$(lime_share "$dir/blink.png")"
+    rm -f "$dir/blink.png"
+    [ "$share" -ge 3 ] && return 0
+    sleep 0.1
   done
-  for i in 1 2 3 4 5; do
-    "$magick_convert" "$dir/blink-$i.png" -colorspace Gray -scale 1x1\! -depth 8 txt:- |
-      awk 'NR==2 { gsub(/[()]/, "", $2); split($2, c, ","); print int(c[1]) }'
-  done | sort -n | awk 'NR==1 { lo = $1 } { hi = $1 } END { print hi - lo }'
-  rm -f "$dir"/blink-*.png
+  return 1
 }
