@@ -152,6 +152,7 @@ void LoadWorld() {
     SetPlayerCount(players);
     LoadCreatures(kCreatureFiles[world]);
     ReadWorldFile(kWorldFiles[world]);
+    CheckCreaturePlaces();
     ClearShots();
     for (int p = 0; p < 4; ++p) {
         const StartPlace& start = kStartTable[world][p];

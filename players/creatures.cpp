@@ -141,7 +141,9 @@ void TurnToHeading(const Creature* c) {
     if (c->state == kCreatureTurningAnticlockwise) glRotated(c->turned, 0, 0, 1);
 }
 
-[[noreturn]] void RefuseFile(const char* fileName, int line, const char* problem) {
+// Closes the file first: a test or fuzzer may catch the exit and carry on.
+[[noreturn]] void RefuseFile(FILE* file, const char* fileName, int line, const char* problem) {
+    std::fclose(file);
     if (line > 0) {
         std::printf("Error in %s, line %d: %s\n", fileName, line, problem);
     } else {
@@ -151,22 +153,20 @@ void TurnToHeading(const Creature* c) {
     ExitProgram(1);
 }
 
-// Reads the next line that is not blank; false at the end of the file.
-bool ReadContentLine(FILE* file, char* buffer, int size, int* lineNumber) {
-    while (std::fgets(buffer, size, file)) {
-        ++*lineNumber;
-        for (const char* s = buffer; *s; ++s) {
-            if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n') return true;
-        }
-    }
-    return false;
-}
-
 bool IsBlankRest(const char* s) {
     for (; *s; ++s) {
         if (*s != ' ' && *s != '\t' && *s != '\r' && *s != '\n') return false;
     }
     return true;
+}
+
+// Reads the next line that is not blank; false at the end of the file.
+bool ReadContentLine(FILE* file, char* buffer, int size, int* lineNumber) {
+    while (std::fgets(buffer, size, file)) {
+        ++*lineNumber;
+        if (!IsBlankRest(buffer)) return true;
+    }
+    return false;
 }
 
 bool IsSaneCoordinate(float v) { return std::isfinite(v) && std::fabs(v) < kMaxCoordinate; }
@@ -175,13 +175,14 @@ int ReadCreatureCount(FILE* file, const char* fileName, int* lineNumber) {
     char line[256];
     int count = 0, used = 0;
     if (!ReadContentLine(file, line, sizeof line, lineNumber)) {
-        RefuseFile(fileName, 0, "the file is empty; it must start with the number of creatures");
+        RefuseFile(file, fileName, 0,
+                   "the file is empty; it must start with the number of creatures");
     }
     if (std::sscanf(line, "%d%n", &count, &used) != 1 || !IsBlankRest(line + used)) {
-        RefuseFile(fileName, *lineNumber, "the first line must hold the number of creatures");
+        RefuseFile(file, fileName, *lineNumber, "the first line must hold the number of creatures");
     }
     if (count < 0 || count > kMaxCreatures) {
-        RefuseFile(fileName, *lineNumber, "the number of creatures must be 0 to 10000");
+        RefuseFile(file, fileName, *lineNumber, "the number of creatures must be 0 to 10000");
     }
     return count;
 }
@@ -206,18 +207,18 @@ void SetUpRobotCreature(Creature* c) {
 Creature* ReadCreature(FILE* file, const char* fileName, int* lineNumber) {
     char line[256];
     if (!ReadContentLine(file, line, sizeof line, lineNumber)) {
-        RefuseFile(fileName, 0, "the file ends before every creature of its count is listed");
+        RefuseFile(file, fileName, 0, "the file ends before every creature of its count is listed");
     }
     int type = 0, dir = 0, used = 0;
     float x = 0, y = 0, z = 0;
     if (std::sscanf(line, "%d %f %f %f %d%n", &type, &x, &y, &z, &dir, &used) != 5 ||
         !IsBlankRest(line + used)) {
-        RefuseFile(fileName, *lineNumber, "expected: type x y z direction");
+        RefuseFile(file, fileName, *lineNumber, "expected: type x y z direction");
     }
     if (!IsSaneCoordinate(x) || !IsSaneCoordinate(y) || !IsSaneCoordinate(z)) {
-        RefuseFile(fileName, *lineNumber, "the position is not a usable number");
+        RefuseFile(file, fileName, *lineNumber, "the position is not a usable number");
     }
-    if (dir < 0 || dir > 3) RefuseFile(fileName, *lineNumber, "the direction must be 0 to 3");
+    if (dir < 0 || dir > 3) RefuseFile(file, fileName, *lineNumber, "the direction must be 0 to 3");
     Creature* c = NewCreatureRecord();
     c->x = x;
     c->y = y;

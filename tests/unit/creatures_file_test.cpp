@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "creatures_test_world.h"
 #include "players/creatures.h"
 #include "test_support.h"
 
@@ -22,7 +23,8 @@ int CountCreatures() {
 }  // namespace
 
 TEST(CreatureFile, RecordsComeInReverseOrderWithTheirSetUp) {
-    std::string path = CreatureFile("good", "3\n0 1.5 2.5 0.5 1\n0 3.5 0.5 1.5 2\n1 4.5 4.5 0.5 0\n");
+    std::string path =
+        CreatureFile("good", "3\n0 1.5 2.5 0.5 1\n0 3.5 0.5 1.5 2\n1 4.5 4.5 0.5 0\n");
     LoadCreatures(path.c_str());
     ASSERT_EQ(CountCreatures(), 3);
     Creature* inert = GetCreatures();
@@ -90,4 +92,19 @@ TEST(CreatureFileDeathTest, BrokenFilesAreRefusedWithTheirLine) {
         std::string path = CreatureFile(c.name, c.text);
         EXPECT_EXIT_WITH_OUTPUT(LoadCreatures(path.c_str()), 1, c.message);
     }
+}
+
+TEST(CreatureFileDeathTest, CreaturesOffTheBoardAreRefusedOnceTheWorldIsRead) {
+    const char* const offBoard[] = {"0 5.0 1.5 0.5 1", "0 1.5 -0.2 0.5 1", "0 1.5 3.5 0.5 0"};
+    for (const char* line : offBoard) {
+        SCOPED_TRACE(line);
+        TestBoard(5, 3).Load("off_board");
+        LoadTestCreatures("off_board", {"0 1.5 1.5 0.5 1", line});
+        EXPECT_EXIT_WITH_OUTPUT(CheckCreaturePlaces(), 1, "stands off the 5 by 3 board");
+    }
+    // Records that take no part in the game may lie anywhere.
+    TestBoard(5, 3).Load("off_board");
+    LoadTestCreatures("off_board", {"1 -7.5 1.5 0.5 1", "0 4.99 2.99 0.5 2"});
+    CheckCreaturePlaces();
+    EXPECT_NE(GetCreatures(), nullptr);
 }
