@@ -241,3 +241,27 @@ TEST_F(BoardDrawing, AFloorTypeOutOfRangeEndsTheFirstDrawing) {
     ViewFromAbove();
     EXPECT_EXIT_WITH_OUTPUT(DrawFloor(), 1, "(^|\n)Not a valid floor type\n$");
 }
+
+TEST_F(BoardDrawing, MinimapMarksFreePolesAndUpperPolesButNotUsedGroundPoles) {
+    ReadWorldFile(WorldFixture("fixture.data").c_str());
+    ViewFromAbove();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    DrawPoleMarkers();
+    glFinish();
+    // The marker sits on the vertex, shifted by the post's half width.
+    auto markerAt = [&](int i, int j) {
+        double cell = double(kShotSize) / span;
+        unsigned char rgb[3];
+        glReadPixels(int((i + 1 - 0.05) * cell), int((j + 1 - 0.05) * cell), 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        return rgb[0] > 100 && rgb[1] > 100 && rgb[2] < 60;
+    };
+    EXPECT_TRUE(markerAt(1, 1)) << "free ground pole";
+    EXPECT_FALSE(markerAt(1, 3)) << "used ground pole";
+    EXPECT_TRUE(markerAt(2, 1)) << "used upper pole over an empty corner";
+    EXPECT_TRUE(markerAt(1, 2)) << "free upper pole over an empty corner";
+    EXPECT_FALSE(markerAt(4, 1)) << "no pole";
+}
