@@ -241,3 +241,60 @@ TEST_F(BoardDrawing, AFloorTypeOutOfRangeEndsTheFirstDrawing) {
     ViewFromAbove();
     EXPECT_EXIT_WITH_OUTPUT(DrawFloor(), 1, "(^|\n)Not a valid floor type\n$");
 }
+
+TEST_F(BoardDrawing, MinimapMarksFreePolesAndUpperPolesButNotUsedGroundPoles) {
+    ReadWorldFile(WorldFixture("fixture.data").c_str());
+    ViewFromAbove();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    DrawPoleMarkers();
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    // The marker sits on the vertex, shifted by the post's half width.
+    auto markerAt = [&](int i, int j) {
+        double cell = double(kShotSize) / span;
+        unsigned char rgb[3];
+        glReadPixels(int((i + 1 - 0.05) * cell), int((j + 1 - 0.05) * cell), 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        return rgb[0] > 100 && rgb[1] > 100 && rgb[2] < 60;
+    };
+    EXPECT_TRUE(markerAt(1, 1)) << "free ground pole";
+    EXPECT_FALSE(markerAt(1, 3)) << "used ground pole";
+    EXPECT_TRUE(markerAt(2, 1)) << "used upper pole over an empty corner";
+    EXPECT_TRUE(markerAt(1, 2)) << "free upper pole over an empty corner";
+    EXPECT_FALSE(markerAt(4, 1)) << "no pole";
+}
+
+TEST_F(BoardDrawing, AFoundUpperGemHangsOneUnitAboveTheGround) {
+    ReadWorldFile(WorldFixture("fixture.data").c_str());
+    // Found from the start: a ground gem at (1.5, 2) and an upper one at (2, 0.5).
+    glViewport(0, 0, kShotSize, kShotSize);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 4, -1, 3, -20, 20);  // x across, z up: looking along +y
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(0, -10, 0, 0, 0, 0, 0, 0, 1);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glColor3f(1, 1, 1);
+    DrawGems(0);
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    auto litNear = [&](double x, double z) {
+        const int side = 14;
+        unsigned char rgb[side * side * 3];
+        glReadPixels(int(x * 100) - side / 2, int((z + 1) * 100) - side / 2, side, side, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+        for (unsigned char v : rgb)
+            if (v > 100) return true;
+        return false;
+    };
+    EXPECT_TRUE(litNear(1.5, 0.25));
+    EXPECT_FALSE(litNear(1.5, 1.25));
+    EXPECT_TRUE(litNear(2.0, 1.25));
+    EXPECT_FALSE(litNear(2.0, 0.25));
+}

@@ -202,3 +202,16 @@ TEST_F(WorldFileErrors, AFloorTypeOutOfRangeIsKeptForTheFirstDrawing) {
     EXPECT_EQ(GetBoardCell(0, 0), 11);
     EXPECT_EQ(IsPibMoveBlocked(0, 0.5, 0.5, 0), 1);
 }
+
+TEST_F(WorldFileErrors, TheSmallestBoardsHaveEmptyPoleAndEdgeRows) {
+    std::string dir = ScratchDir("world_smallest");
+    ReadWorldGrids(WriteTextFile(dir, "one.data", WorldText(1, 1, [](int, int) { return 0; })).c_str());
+    EXPECT_EQ(GetBoardCell(0, 0), kFloor);
+    EXPECT_EQ(GetEdgeRowCount(), 1);
+    EXPECT_EQ(IsPibMoveBlocked(0, 0.5, 0.99, 0), 0);
+    EXPECT_EQ(PlaceBandAt(0.5, 0.5, 0), 0);
+    ReadWorldGrids(WriteTextFile(dir, "strip.data", WorldText(1, 5, [](int, int) { return 1; })).c_str());
+    EXPECT_EQ(IsPoleIndex(0, 0), 0);
+    EXPECT_EQ(PlaceBandAt(0.5, 1.75, 0), 1) << "both ends on the outer edge: no pole to mark";
+    EXPECT_EQ(IsBandActive(0, 1), 1);
+}

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "players/pib.h"
 #include "test_support.h"
 #include "world/board.h"
 #include "world/gems_bands.h"
@@ -36,7 +37,9 @@ TEST_F(GemsAndBandsTest, AGemIsFoundCloserThanFourHundredthsInBothAxes) {
     EXPECT_EQ(DiscoverGemsAt(1, 0.54, 1.0, 0), 0);
     EXPECT_EQ(gems[0][0].value, 1);
     EXPECT_EQ(GetGemsLeft(), 4);
+    int score = GetPibScore(1);
     EXPECT_EQ(DiscoverGemsAt(1, 0.53, 0.97, 0), 1);
+    EXPECT_EQ(GetPibScore(1), score + 1);
     EXPECT_EQ(gems[0][0].value, 2);
     EXPECT_EQ(gems[0][0].finder, 1);
     EXPECT_DOUBLE_EQ(gems[0][0].red, 0.9);
@@ -47,6 +50,7 @@ TEST_F(GemsAndBandsTest, AGemIsFoundCloserThanFourHundredthsInBothAxes) {
     EXPECT_EQ(DiscoverGemsAt(2, 0.5, 1.0, 0), 0);
     EXPECT_EQ(gems[0][0].finder, 1);
     EXPECT_EQ(GetGemsLeft(), 3);
+    EXPECT_EQ(GetPibScore(1), score + 1);
 }
 
 TEST_F(GemsAndBandsTest, EachLevelFindsOnlyItsOwnGems) {
