@@ -25,16 +25,15 @@ bool IsOffBoardPoint(double x, double y) {
     return x < 0 || y < 0 || x >= boardWidth || y >= boardHeight;
 }
 
-// The first band that is up within reach of (x, y), scanning the rows in order.
+// The band that is up within reach of (x, y). Band places lie at least 0.5
+// apart, so at most one can be this close; the short list of bands that are up
+// is enough to look through.
 BandSlot* FindBandAt(double x, double y) {
-    if (!bands) return nullptr;
-    for (int r = 0; r < GetEdgeRowCount(); ++r) {
-        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
-            if (bands[r][c].state != 2) continue;
-            double px, py;
-            GetEdgePoint(r, c, &px, &py);
-            if (std::fabs(px - x) < kBandReach && std::fabs(py - y) < kBandReach) return &bands[r][c];
-        }
+    for (int k = 0; k < activeBandCount; ++k) {
+        const ActiveBand& up = activeBands[k];
+        double px, py;
+        GetEdgePoint(up.row, up.column, &px, &py);
+        if (std::fabs(px - x) < kBandReach && std::fabs(py - y) < kBandReach) return &bands[up.row][up.column];
     }
     return nullptr;
 }
@@ -69,6 +68,22 @@ int GetCellAhead(int x, int y, int p) {
     return GetBoardCell(x + kStepX[dir], y + kStepY[dir]);
 }
 
+namespace {
+// The rules by floor type that pibs and creatures share, once the edge of the
+// board, the bands and each mover's own rules have had their say.
+int IsCellBlocked(int dir, double x, double y, int upper) {
+    int cell = GetBoardCell(int(x), int(y));
+    if (upper) {
+        if (IsRamp(cell) || IsRaisedSurface(cell)) return 0;
+        // No stepping down off a block or a bridge deck onto floor.
+        if (cell == kFloor) return IsRaisedSurface(GetCellBehind(int(x), int(y), dir));
+        return cell == kHole ? 0 : 1;
+    }
+    if (cell == kFloor || cell == kHole || IsBridge(cell)) return 0;  // under a deck
+    return cell == kRampUp0 + dir ? 0 : 1;  // a ramp only from its low end
+}
+}  // namespace
+
 int IsPibMoveBlocked(int dir, double x, double y, int upper) {
     if (IsOffBoardPoint(x, y)) return 1;
     if (BandSlot* band = FindBandAt(x, y)) {
@@ -76,28 +91,15 @@ int IsPibMoveBlocked(int dir, double x, double y, int upper) {
         if (band->surface) StrikeNurbsPatch(band->surface, dir == 0 || dir == 3 ? 1 : -1);
         return 1;
     }
-    int cell = GetBoardCell(int(x), int(y));
-    int behind = GetCellBehind(int(x), int(y), dir);
-    if (upper && (IsRamp(cell) || IsRaisedSurface(cell))) return 0;
-    if (upper && cell == kFloor && IsRaisedSurface(behind)) return 1;
-    if (cell == kFloor || cell == kHole) return 0;
-    if (upper) return 1;
-    if (IsBridge(cell)) return 0;  // under the deck
-    return cell == kRampUp0 + dir ? 0 : 1;
+    return IsCellBlocked(dir, x, y, upper);
 }
 
 int IsCreatureMoveBlocked(int dir, double x, double y, int upper) {
-    if (IsOffBoardPoint(x, y)) return 1;
-    if (FindBandAt(x, y)) return 1;
+    if (IsOffBoardPoint(x, y) || FindBandAt(x, y)) return 1;
     int cell = GetBoardCell(int(x), int(y));
-    int behind = GetCellBehind(int(x), int(y), dir);
-    if (!upper && IsBridge(cell)) return 1;
+    if (!upper && IsBridge(cell)) return 1;  // creatures do not pass under bridges
     if (upper && dir == 2 && (cell == kRampUp1 || cell == kRampUp3)) return 1;
-    if (upper && (IsRamp(cell) || IsRaisedSurface(cell))) return 0;
-    if (upper && cell == kFloor && IsRaisedSurface(behind)) return 1;
-    if (cell == kFloor || cell == kHole) return 0;
-    if (upper) return 1;
-    return cell == kRampUp0 + dir ? 0 : 1;
+    return IsCellBlocked(dir, x, y, upper);
 }
 
 int GetEdgeRowCount() { return boardWidth > 0 ? 2 * boardWidth - 1 : 0; }
