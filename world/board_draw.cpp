@@ -119,6 +119,17 @@ Face TurnFace(const Face& f, int turns) {
     return out;
 }
 
+struct RampModels {
+    Face faces[4][4];  // by ramp type - 1, then face
+};
+
+RampModels TurnRamps() {
+    RampModels ramps;
+    for (int turns = 0; turns < 4; ++turns)
+        for (int k = 0; k < 4; ++k) ramps.faces[turns][k] = TurnFace(kRampFaces[k], turns);
+    return ramps;
+}
+
 void DrawRaisedBlock() {
     Material(kGrey);
     DrawFace(kTopFace);
@@ -291,11 +302,13 @@ void DrawFloor() {
 }
 
 void DrawRamp(int type) {
-    int turns = type - kRampUp0;
+    // The four turned models are worked out once, not in every frame.
+    static const RampModels ramps = TurnRamps();
+    const Face* faces = ramps.faces[type - kRampUp0];
     BindWorld(kStepTex);
-    DrawFace(TurnFace(kRampFaces[0], turns));
+    DrawFace(faces[0]);
     BindWorld(kNewFloorTex);
-    for (int k = 1; k < 4; ++k) DrawFace(TurnFace(kRampFaces[k], turns));
+    for (int k = 1; k < 4; ++k) DrawFace(faces[k]);
 }
 
 void DrawFloorTile() {
@@ -419,14 +432,12 @@ void DrawGemMapIcon(const GemSlot* gem) {
 }
 
 void DrawBands() {
-    for (int r = 0; r < GetEdgeRowCount(); ++r) {
-        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
-            if (bands[r][c].state != 2) continue;
-            glPushMatrix();
-            TranslateToPlace(r, c);
-            DrawBandObject(bands[r][c].surface);
-            glPopMatrix();
-        }
+    for (int k = 0; k < activeBandCount; ++k) {
+        const ActiveBand& up = activeBands[k];
+        glPushMatrix();
+        TranslateToPlace(up.row, up.column);
+        DrawBandObject(bands[up.row][up.column].surface);
+        glPopMatrix();
     }
 }
 
@@ -439,18 +450,15 @@ void DrawBandObject(NurbsPatch* surface) {
 }
 
 void DrawBandMapIcons() {
-    for (int r = 0; r < GetEdgeRowCount(); ++r) {
-        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
-            if (bands[r][c].state != 2) continue;
-            glPushMatrix();
-            TranslateToPlace(r, c);
-            glBegin(GL_QUADS);
-            glVertex3f(0.5f, 0.1f, 0);
-            glVertex3f(-0.5f, 0.1f, 0);
-            glVertex3f(-0.5f, -0.1f, 0);
-            glVertex3f(0.5f, -0.1f, 0);
-            glEnd();
-            glPopMatrix();
-        }
+    for (int k = 0; k < activeBandCount; ++k) {
+        glPushMatrix();
+        TranslateToPlace(activeBands[k].row, activeBands[k].column);
+        glBegin(GL_QUADS);
+        glVertex3f(0.5f, 0.1f, 0);
+        glVertex3f(-0.5f, 0.1f, 0);
+        glVertex3f(-0.5f, -0.1f, 0);
+        glVertex3f(0.5f, -0.1f, 0);
+        glEnd();
+        glPopMatrix();
     }
 }
