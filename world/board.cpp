@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "players/pib.h"
+#include "players/pib_record.h"
 #include "world/gems_bands.h"
 #include "world/nurbs_patch.h"
 
@@ -14,10 +15,6 @@ int** poles = nullptr;
 int** poles2 = nullptr;
 
 namespace {
-// Offsets of the neighbour ahead in directions 0 to 3 (+y, +x, -y, -x).
-const int kStepX[4] = {0, 1, 0, -1};
-const int kStepY[4] = {1, 0, -1, 0};
-
 // A band blocks a probe point closer than this in both axes.
 const double kBandReach = 0.02;
 
@@ -59,13 +56,13 @@ int GetPole(int i, int j, int level) {
 
 int GetCellBehind(int x, int y, int dir) {
     if (dir < 0 || dir > 3) return kOffBoard;
-    return GetBoardCell(x - kStepX[dir], y - kStepY[dir]);
+    return GetBoardCell(x - kDirStepX[dir], y - kDirStepY[dir]);
 }
 
 int GetCellAhead(int x, int y, int p) {
     int dir = GetPibDirIndex(p);
     if (dir < 0 || dir > 3) return kOffBoard;
-    return GetBoardCell(x + kStepX[dir], y + kStepY[dir]);
+    return GetBoardCell(x + kDirStepX[dir], y + kDirStepY[dir]);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "players/pib.h"
+#include "players/pib_record.h"
 #include "world/board.h"
 #include "world/nurbs_patch.h"
 
@@ -79,10 +80,8 @@ int RaiseBand(int r, int c) {
 
 int PlaceBandAt(double x, double y, int dir) {
     if (!bands) return 0;
-    const double aheadX[4] = {0, kBandLookAhead, 0, -kBandLookAhead};
-    const double aheadY[4] = {kBandLookAhead, 0, -kBandLookAhead, 0};
     if (dir < 0 || dir > 3) return 0;
-    double px = x + aheadX[dir], py = y + aheadY[dir];
+    double px = x + kBandLookAhead * kDirStepX[dir], py = y + kBandLookAhead * kDirStepY[dir];
     for (int r = 0; r < GetEdgeRowCount(); ++r) {
         for (int c = 0; c < GetEdgeRowLength(r); ++c) {
             if (bands[r][c].state != 1 || !IsNear(r, c, px, py)) continue;
