@@ -2,6 +2,7 @@
 // fixed order, each opened by its keyword.
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,13 +22,12 @@ struct WorldText {
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f'; }
 
-[[noreturn]] void Fail(const char* message) {
-    std::printf("%s", message);
-    ExitProgram(1);
-}
-
-[[noreturn]] void FailWith(const char* format, const std::string& detail) {
-    std::printf(format, detail.c_str());
+// Every fault in a world file ends the program with a message on standard output.
+[[noreturn]] __attribute__((format(printf, 1, 2))) void Fail(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
     ExitProgram(1);
 }
 
@@ -68,31 +68,27 @@ Number ParseNumber(const std::string& word, int* value) {
 
 void ExpectKeyword(WorldText& in, const char* keyword, const char* message) {
     std::string word;
-    if (!PeekWord(in, &word) || word != keyword) Fail(message);
+    if (!PeekWord(in, &word) || word != keyword) Fail("%s", message);
     TakeWord(in, word);
 }
 
 // A number that opens the file or stands between sections.
 int ReadCount(WorldText& in, const char* what, int lo, int hi) {
     std::string word;
-    if (!PeekWord(in, &word)) FailWith("Error: the world file ends before the %s\n", what);
+    if (!PeekWord(in, &word)) Fail("Error: the world file ends before the %s\n", what);
     int value = 0;
-    if (ParseNumber(word, &value) != Number::Ok || value < lo || value > hi) {
-        std::printf("Error: the %s must be a whole number from %d to %d, not \"%s\"\n", what, lo,
-                    hi, word.c_str());
-        ExitProgram(1);
-    }
+    if (ParseNumber(word, &value) != Number::Ok || value < lo || value > hi)
+        Fail("Error: the %s must be a whole number from %d to %d, not \"%s\"\n", what, lo, hi, word.c_str());
     TakeWord(in, word);
     return value;
 }
 
 [[noreturn]] void FailAtEnd(const char* section) {
-    FailWith("Error: the world file ends inside the %s section\n", section);
+    Fail("Error: the world file ends inside the %s section\n", section);
 }
 
 [[noreturn]] void FailTooLarge(const char* section, const std::string& word) {
-    std::printf("Error: %s in the %s section is too large a number\n", word.c_str(), section);
-    ExitProgram(1);
+    Fail("Error: %s in the %s section is too large a number\n", word.c_str(), section);
 }
 
 // A board cell that is not a number is reported and left empty; the word stays
@@ -118,14 +114,10 @@ int ReadSectionValue(WorldText& in, const char* section, int maxValue) {
     switch (ParseNumber(word, &value)) {
         case Number::Ok: break;
         case Number::TooLarge: FailTooLarge(section, word);
-        case Number::NotANumber:
-            std::printf("Error: \"%s\" in the %s section is not a number\n", word.c_str(), section);
-            ExitProgram(1);
+        case Number::NotANumber: Fail("Error: \"%s\" in the %s section is not a number\n", word.c_str(), section);
     }
-    if (maxValue >= 0 && (value < 0 || value > maxValue)) {
-        std::printf("Error: %d in the %s section is not one of 0 to %d\n", value, section, maxValue);
-        ExitProgram(1);
-    }
+    if (maxValue >= 0 && (value < 0 || value > maxValue))
+        Fail("Error: %d in the %s section is not one of 0 to %d\n", value, section, maxValue);
     TakeWord(in, word);
     return value;
 }
@@ -186,10 +178,8 @@ void ReadBands(WorldText& in) {
         for (int c = 0; c < GetEdgeRowLength(r); ++c) {
             int state = ReadSectionValue(in, "BANDS", 2);
             bands[r][c].state = state;
-            if (state == 2 && !RaiseBand(r, c)) {
-                std::printf("Error: more than %d bands are up in the BANDS section\n", kMaxActiveBands);
-                ExitProgram(1);
-            }
+            if (state == 2 && !RaiseBand(r, c))
+                Fail("Error: more than %d bands are up in the BANDS section\n", kMaxActiveBands);
         }
     }
 }
