@@ -69,6 +69,7 @@ void DrawFaces(const Face* faces, int count) {
 }
 
 const Face kTopFace = {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 1, 0}, {1, 1, 1, 1, 1}, {0, 1, 1, 0, 1}}};
+// The ground square: floor tiles and the ground under a bridge.
 const Face kGroundFace = {0, 0, 1, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {1, 1, 0, 1, 1}, {0, 1, 0, 0, 1}}};
 const Face kDeckUnderside = {0, 0, -1, 4, {{0, 0, 0.9f, 0, 0}, {1, 0, 0.9f, 1, 0}, {1, 1, 0.9f, 1, 1}, {0, 1, 0.9f, 0, 1}}};
 const Face kHolePad = {0, 0, 1, 4, {{0, 0, -0.01f, 0, 0}, {1, 0, -0.01f, 1, 0}, {1, 1, -0.01f, 1, 1}, {0, 1, -0.01f, 0, 1}}};
@@ -311,10 +312,7 @@ void DrawRamp(int type) {
     for (int k = 1; k < 4; ++k) DrawFace(faces[k]);
 }
 
-void DrawFloorTile() {
-    const Face tile = {0, 0, 1, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {1, 1, 0, 1, 1}, {0, 1, 0, 0, 1}}};
-    DrawFace(tile);
-}
+void DrawFloorTile() { DrawFace(kGroundFace); }
 
 void DrawExterior() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
