@@ -135,6 +135,18 @@ void SetRampProfile(Creature* c, int ticks, double sign) {
     c->lift = t * 0.2 / 200;
 }
 
+// One tick of the ramp animation; sign 1 counts a climb up, -1 a descent down.
+void StepRamp(Creature* c, int sign) {
+    int ticks = sign * c->climb;
+    c->climb = sign * (ticks + 1);
+    if (ticks > kRampTicks) {
+        c->climb = 0;
+        c->tilt = c->lift = 0;
+        return;
+    }
+    SetRampProfile(c, ticks, sign);
+}
+
 void TurnToHeading(const Creature* c) {
     glRotated(kHeadingAngle[c->dir & 3], 0, 0, 1);
     if (c->state == kCreatureTurningClockwise) glRotated(-c->turned, 0, 0, 1);
@@ -301,18 +313,23 @@ void UpdateCreature(Creature* c) {
         StartCreatureAttack(c);
     }
     if (c->state == kCreatureAttacking) StepAttack(c);
+    // The band scan behind this test is the costly part of a tick: ask once,
+    // and again only after a turn choice has moved the creature to the centre.
+    int blocked = c->state == kCreatureWalking && CreatureBlocked(c);
     if (c->state == kCreatureWalking && c->climb == 0 &&
-        (CreatureBlocked(c) || CreatureAtJunction(c, 1) || CreatureAhead(c))) {
+        (blocked || CreatureAtJunction(c, 1) || CreatureAhead(c))) {
         ChooseCreatureTurn(c);
         c->turnCooldown = 1;
+        blocked = c->state == kCreatureWalking && CreatureBlocked(c);
     }
     if (c->turnCooldown > 0) {
         c->turnCooldown += 1;
         if (c->turnCooldown > kTurnCooldownTicks) c->turnCooldown = 0;
     }
     bool toClimb = false;
-    // A creature with nowhere to go waits where it stands.
-    if (c->state == kCreatureWalking && !CreatureBlocked(c)) toClimb = WalkCreature(c, here);
+    // A creature with nowhere to go, or one that meets a band on a ramp,
+    // waits where it stands rather than walking through.
+    if (c->state == kCreatureWalking && !blocked) toClimb = WalkCreature(c, here);
     if (c->state == kCreatureTurningClockwise || c->state == kCreatureTurningAnticlockwise) {
         StepTurn(c);
     }
@@ -424,27 +441,9 @@ void StartCreatureAttack(Creature* c) {
     ScheduleRobotPoses(c->robot, 100, kPoses, kDelays, 3);
 }
 
-void ClimbCreature(Creature* c) {
-    int ticks = c->climb;
-    c->climb = ticks + 1;
-    if (ticks > kRampTicks) {
-        c->climb = 0;
-        c->tilt = c->lift = 0;
-        return;
-    }
-    SetRampProfile(c, ticks, 1);
-}
+void ClimbCreature(Creature* c) { StepRamp(c, 1); }
 
-void DescendCreature(Creature* c) {
-    int ticks = -c->climb;
-    c->climb = -ticks - 1;
-    if (ticks > kRampTicks) {
-        c->climb = 0;
-        c->tilt = c->lift = 0;
-        return;
-    }
-    SetRampProfile(c, ticks, -1);
-}
+void DescendCreature(Creature* c) { StepRamp(c, -1); }
 
 void CheckCreatureCatch(Creature* c) {
     static const RobotAction kPoses[5] = {RobotWideEyePose, RobotSpinBowtiePose, RobotWideEyePose,
