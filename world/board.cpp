@@ -77,7 +77,7 @@ int IsCellBlocked(int dir, double x, double y, int upper) {
         return cell == kHole ? 0 : 1;
     }
     if (cell == kFloor || cell == kHole || IsBridge(cell)) return 0;  // under a deck
-    return cell == kRampUp0 + dir ? 0 : 1;  // a ramp only from its low end
+    return cell == RampRisingToward(dir) ? 0 : 1;  // a ramp only from its low end
 }
 }  // namespace
 
