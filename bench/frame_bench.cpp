@@ -1,0 +1,28 @@
+// One frame of the game screen beside a bare frame (clear and swap only) on
+// the same display, so the ratio between them is what counts.
+#include <GL/glut.h>
+#include <benchmark/benchmark.h>
+
+#include "bench_game.h"
+#include "core/frame.h"
+
+namespace {
+void BM_BareFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+        glFinish();
+    }
+}
+BENCHMARK(BM_BareFrame)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+void BM_GameFrame(benchmark::State& state) {
+    StartBenchGame(1, int(state.range(0)));
+    WarmUpBenchGame(2000);
+    for (auto _ : state) {
+        Display();
+        glFinish();
+    }
+}
+BENCHMARK(BM_GameFrame)->ArgName("players")->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+}  // namespace
