@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "core/keys.h"
 #include "support/helpers.h"
@@ -235,6 +236,7 @@ void DrawGemAt(int r, int c, const GemSlot* gem, int mapMode, bool upper) {
 }  // namespace
 
 void LoadWorldTextures() {
+    glDeleteTextures(kWorldTexCount, worldTextures);  // names 0 are skipped
     for (int t = 0; t < kWorldTexCount; ++t) worldTextures[t] = LoadSgiTexture(kWorldTextureFiles[t]);
     // Only the last texture loaded gets smooth filtering.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -243,6 +245,8 @@ void LoadWorldTextures() {
 }
 
 void BuildBoardLists() {
+    for (GLuint list : {exteriorBlockList, freePoleList, usedPoleList, floorTileList})
+        if (list) glDeleteLists(list, 1);
     exteriorBlockList = CompileList(DrawExteriorBlock);
     freePoleList = CompileList(DrawFreePole);
     usedPoleList = CompileList(DrawUsedPole);
