@@ -66,10 +66,13 @@ play_one() {  # world, players, tag
   expect_hud_strip "$OUT/$tag-d-play.png"
   expect_views "$OUT/$tag-d-play.png" "$players"
   expect_minimap "$OUT/$tag-d-play.png" "$players"
+  expect_not_paused "$OUT/$tag-d-play.png"
   tap p
   shot "$tag-e-paused"
+  expect_paused "$OUT/$tag-e-paused.png"
   tap p
   shot "$tag-f-resumed"
+  expect_not_paused "$OUT/$tag-f-resumed.png"
   hold a 1
   shot "$tag-g-title"
   expect_menu_square "$OUT/$tag-g-title.png"

@@ -123,3 +123,24 @@ get_ready_showing() {
   done
   return 1
 }
+
+# Share (0 to 100) of golden pixels in the band where the pause picture
+# writes its word across the centred square.
+gold_share() {
+  "$magick_convert" "$1" -crop 395x80+100+170 +repage -depth 8 txt:- |
+    awk 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ","); n++;
+      if (c[1] >= 190 && c[2] >= 120 && c[2] <= 215 && c[3] <= 110 && c[1] > c[3] + 100) k++ }
+      END { print int(100 * k / n) }'
+}
+
+expect_paused() {
+  local share
+  share="$(gold_share "$1")"
+  [ "$share" -ge 8 ] || fail "$1: no pause picture (gold share $share%)"
+}
+
+expect_not_paused() {
+  local share
+  share="$(gold_share "$1")"
+  [ "$share" -lt 8 ] || fail "$1: the pause picture is still up (gold share $share%)"
+}
