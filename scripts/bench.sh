@@ -7,6 +7,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$here/build-release}"
 shift || true
+mkdir -p "$build"
+build="$(cd "$build" && pwd)"  # the benchmarks run in the data folder
 
 # Everything below needs a display: run the whole script on a virtual one.
 if [ -z "${DISPLAY:-}" ]; then

@@ -203,6 +203,7 @@ void FreeGrid(T**& grid, int rows) {
 }  // namespace
 
 void FreeWorldGrids() {
+    ForgetBoardLists();
     // Row counts follow the board's sides, which still hold the old world's
     // (or, after a refused file, those of the grids that were made).
     if (bands)

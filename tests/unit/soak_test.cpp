@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <vector>
 #include <sstream>
 #include <string>
 
@@ -24,6 +25,7 @@
 #include "support/helpers.h"
 #include "test_support.h"
 #include "world/board.h"
+#include "world/board_draw.h"
 #include "world/gems_bands.h"
 #include "world/nurbs_patch.h"
 
@@ -185,6 +187,47 @@ TEST(WorldLoads, AHundredLoadsInARowKeepMemoryAndGlNamesFlat) {
     EXPECT_EQ(CountLiveGlNames(glIsList), lists);
     UseRealClock();
     ResetToTitle();
+}
+
+// The board, its wall ring and its poles seen from straight above, lit
+// plainly, as one picture.
+std::vector<unsigned char> BoardFromAbove() {
+    const int side = 128;
+    glViewport(0, 0, side, side);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-1, 15, -1, 15, -10, 10);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    DrawFloor();
+    DrawExterior();
+    DrawPoles();
+    glFinish();
+    std::vector<unsigned char> rgb(side * side * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, side, side, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
+// The drawing of a board is kept from one frame to the next: every load
+// must draw its own board, not the last one's.
+TEST(WorldLoads, EachLoadDrawsItsOwnBoard) {
+    ASSERT_TRUE(EnsureGlContext());
+    ReadWorldFile("world.data");
+    std::vector<unsigned char> first = BoardFromAbove();
+    EXPECT_EQ(BoardFromAbove(), first) << "the same board draws the same twice";
+    ReadWorldFile("world2.data");
+    std::vector<unsigned char> second = BoardFromAbove();
+    EXPECT_NE(second, first);
+    ReadWorldGrids("world.data");  // the grids alone, as the rules' tests load them
+    EXPECT_EQ(BoardFromAbove(), first);
+    ReadWorldFile("world3.data");
+    EXPECT_NE(BoardFromAbove(), first);
 }
 
 struct RefusedLoad {
