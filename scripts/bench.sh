@@ -45,16 +45,21 @@ time_launch() {
 launch_ms=$(time_launch)
 
 # The JSON report puts one field on a line: name, then real_time, then
-# time_unit. Every figure is kept in microseconds of real time.
+# time_unit. Every figure is kept in microseconds of real time; the frames
+# are the median of their repetitions.
 awk -v launch="$launch_ms" '
   function us(t, unit) { return unit == "ms" ? t * 1000 : unit == "ns" ? t / 1000 : unit == "s" ? t * 1e6 : t }
   function row(what, value, target) { printf "| %-40s | %16s | %-12s |\n", what, value, target }
   function value(line) { sub(/^[^:]*: */, "", line); sub(/,$/, "", line); gsub(/"/, "", line); return line }
+  # Repeated benchmarks count by their median; their other aggregates are skipped.
   /"name": "BM_/ {
-    name = value($0); sub(/\/(min_time|iterations):[^\/]*/, "", name); sub(/\/manual_time/, "", name)
+    name = value($0)
+    if (name ~ /_(mean|stddev|cv)$/) { name = ""; next }
+    sub(/_median$/, "", name)
+    gsub(/\/(min_time|iterations|repeats):[^\/]*/, "", name); sub(/\/manual_time/, "", name)
   }
   /"real_time":/ { real = value($0) }
-  /"time_unit":/ { t[name] = us(real, value($0)) }
+  /"time_unit":/ { if (name != "") t[name] = us(real, value($0)) }
   END {
     row("benchmark", "measured", "target")
     print "|------------------------------------------|------------------|--------------|"
