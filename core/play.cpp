@@ -79,17 +79,6 @@ int GetReadyTick(int sinceLoad, int arrived) {
     return arrived;
 }
 
-void PlayTick() {
-    for (int p = 0; p < GetPlayerCount(); ++p) {
-        UpdatePib(p);
-        HandleCameraKeys(p);
-        UpdateBands();  // once per active player per tick, as the bands expect
-    }
-    UpdateShots();
-    UpdateCreatures();
-    UpdateTexturingKey();
-}
-
 int FlyOutTick() {
     int flown = 0;
     for (int p = 0; p < GetPlayerCount(); ++p) {
@@ -107,6 +96,17 @@ void StartGameOverFlight() {
 }  // namespace
 
 int TicksDue(int now) { return int((now - lastTickTime) * kTicksPerMs); }
+
+void PlayTick() {
+    for (int p = 0; p < GetPlayerCount(); ++p) {
+        UpdatePib(p);
+        HandleCameraKeys(p);
+        UpdateBands();  // once per active player per tick, as the bands expect
+    }
+    UpdateShots();
+    UpdateCreatures();
+    UpdateTexturingKey();
+}
 
 void AimPibSparks() {
     for (int p = 0; p < GetPlayerCount(); ++p) {

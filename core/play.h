@@ -19,5 +19,10 @@ void IdlePlay();
 // Ticks due at time now since lastTickTime (a part of a tick is dropped).
 int TicksDue(int now);
 
+// One tick of play: every active pib, camera keys and bands, then the shots,
+// the creatures and the texturing key. IdlePlay runs it as often as the clock
+// asks; the benchmarks and the soak test drive it directly.
+void PlayTick();
+
 // Aims every active pib's sparks backward from its heading.
 void AimPibSparks();

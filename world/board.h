@@ -35,8 +35,11 @@ extern int** poles2;    // upper level
 // Reads a world file, builds every grid, then loads the world textures and
 // the board's display lists (needs a GL context).
 void ReadWorldFile(const char* file);
-// The same without anything that needs OpenGL: grids, gems, bands.
+// The same without anything that needs OpenGL: grids, gems, bands. The
+// previous world's grids and band surfaces are freed first.
 void ReadWorldGrids(const char* file);
+// Frees every grid and band surface and leaves the grid pointers null.
+void FreeWorldGrids();
 
 int GetBoardWidth();
 int GetBoardHeight();

@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "core/keys.h"
 #include "support/helpers.h"
@@ -18,6 +19,10 @@ const char* const kWorldTextureFiles[kWorldTexCount] = {
 
 GLuint worldTextures[kWorldTexCount];
 GLuint exteriorBlockList, freePoleList, usedPoleList, floorTileList;
+// The board and the wall ring never change in play: their cells are compiled
+// once per world, at their first drawing, and replayed in every view.
+GLuint fixedCellsList, exteriorRingList;
+bool boardListsStale = true;
 int texturingOn = 0;
 int gemSpin = 0;
 
@@ -48,12 +53,26 @@ void Material(const GLfloat* color) { glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFF
 void Bind(GLuint texture) { glBindTexture(GL_TEXTURE_2D, texture); }
 void BindWorld(WorldTexture t) { Bind(worldTextures[t]); }
 
+// Added to every corner while many cells go into one batch of quads; zero
+// otherwise, when each cell is moved into place by the model-view matrix.
+float batchOffsetX = 0, batchOffsetY = 0, batchOffsetZ = 0;
+
+void BatchVertex(float x, float y, float z) {
+    glVertex3f(x + batchOffsetX, y + batchOffsetY, z + batchOffsetZ);
+}
+
 void EmitCorners(const Face& f) {
     glNormal3f(f.nx, f.ny, f.nz);
     for (int k = 0; k < f.count; ++k) {
         glTexCoord2f(f.corners[k].s, f.corners[k].t);
-        glVertex3f(f.corners[k].x, f.corners[k].y, f.corners[k].z);
+        BatchVertex(f.corners[k].x, f.corners[k].y, f.corners[k].z);
     }
+}
+
+void MoveBatchTo(float x, float y, float z = 0) {
+    batchOffsetX = x;
+    batchOffsetY = y;
+    batchOffsetZ = z;
 }
 
 void DrawFace(const Face& f) {
@@ -72,6 +91,13 @@ const Face kTopFace = {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 1, 0}, {1, 1, 1, 
 // The ground square: floor tiles and the ground under a bridge.
 const Face kGroundFace = {0, 0, 1, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {1, 1, 0, 1, 1}, {0, 1, 0, 0, 1}}};
 const Face kDeckUnderside = {0, 0, -1, 4, {{0, 0, 0.9f, 0, 0}, {1, 0, 0.9f, 1, 0}, {1, 1, 0.9f, 1, 1}, {0, 1, 0.9f, 0, 1}}};
+// Every face's corners take (0,0), (0,1), (1,1), (1,0) in order.
+const Face kExteriorBlockFaces[5] = {
+    {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 0, 1}, {1, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
+    {0, 1, 0, 4, {{0, 1, 0, 0, 0}, {1, 1, 0, 0, 1}, {1, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
+    {0, -1, 0, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 0, 1}, {1, 0, 1, 1, 1}, {0, 0, 1, 1, 0}}},
+    {-1, 0, 0, 4, {{0, 0, 0, 0, 0}, {0, 1, 0, 0, 1}, {0, 1, 1, 1, 1}, {0, 0, 1, 1, 0}}},
+    {1, 0, 0, 4, {{1, 0, 0, 0, 0}, {1, 0, 1, 0, 1}, {1, 1, 1, 1, 1}, {1, 1, 0, 1, 0}}}};
 const Face kHolePad = {0, 0, 1, 4, {{0, 0, -0.01f, 0, 0}, {1, 0, -0.01f, 1, 0}, {1, 1, -0.01f, 1, 1}, {0, 1, -0.01f, 0, 1}}};
 
 const Face kBlockSides[4] = {
@@ -195,31 +221,37 @@ void DrawCell(int type) {
 }
 
 // A square post kPoleSide wide from z0 to z1, four sides and a top, its sides
-// shading from the lower colour to the upper one.
-void DrawPostSection(float z0, float z1, const GLfloat* low, const GLfloat* high) {
+// shading from the lower colour to the upper one: quads for a glBegin of the
+// caller, at the batch offset.
+void EmitPostSection(float z0, float z1, const GLfloat* low, const GLfloat* high) {
     const float s = kPoleSide;
     const float sides[4][5] = {  // normal x, y; the side's two bottom corners
         {0, -1, 0, 0, s}, {1, 0, s, 0, s}, {0, 1, s, s, -s}, {-1, 0, 0, s, -s}};
-    glBegin(GL_QUADS);
     for (const auto& side : sides) {
         float x0 = side[2], y0 = side[3];
         float x1 = side[0] == 0 ? x0 + side[4] : x0;
         float y1 = side[0] == 0 ? y0 : y0 + side[4];
         glNormal3f(side[0], side[1], 0);
         Material(low);
-        glVertex3f(x0, y0, z0);
-        glVertex3f(x1, y1, z0);
+        BatchVertex(x0, y0, z0);
+        BatchVertex(x1, y1, z0);
         Material(high);
-        glVertex3f(x1, y1, z1);
-        glVertex3f(x0, y0, z1);
+        BatchVertex(x1, y1, z1);
+        BatchVertex(x0, y0, z1);
     }
     glNormal3f(0, 0, 1);
-    glVertex3f(0, 0, z1);
-    glVertex3f(s, 0, z1);
-    glVertex3f(s, s, z1);
-    glVertex3f(0, s, z1);
-    glEnd();
+    BatchVertex(0, 0, z1);
+    BatchVertex(s, 0, z1);
+    BatchVertex(s, s, z1);
+    BatchVertex(0, s, z1);
 }
+
+void EmitFreePole() {
+    EmitPostSection(0, 0.25f, kPoleLow, kPoleMiddle);
+    EmitPostSection(0.25f, 0.5f, kPoleMiddle, kPoleHigh);
+}
+
+void EmitUsedPole() { EmitPostSection(0, 1.05f, kUsedPoleColor, kUsedPoleColor); }
 
 GLuint CompileList(void (*body)()) {
     GLuint list = glGenLists(1);
@@ -227,6 +259,76 @@ GLuint CompileList(void (*body)()) {
     body();
     glEndList();
     return list;
+}
+
+bool IsHole(int type) { return type == kHole; }
+bool IsShapedCell(int type) { return type != kHole && type != kFloor; }
+
+// Every cell of the kinds chosen, each from the same state, so the kinds may
+// be drawn apart.
+void DrawCells(bool (*chosen)(int type)) {
+    for (int x = 0; x < boardWidth; ++x) {
+        for (int y = 0; y < boardHeight; ++y) {
+            if (!chosen(board[x][y])) continue;
+            glPushMatrix();
+            glTranslatef(float(x), float(y), 0);
+            Material(kBlack);
+            BindWorld(kNewFloorTex);
+            DrawCell(board[x][y]);
+            glPopMatrix();
+        }
+    }
+}
+
+// The plain floor tiles share one texture and one material: one batch of
+// quads, which a software renderer draws far faster than a hundred small ones.
+void DrawFloorTiles() {
+    Material(kBlack);
+    BindWorld(kPurpleTex);
+    glBegin(GL_QUADS);
+    for (int x = 0; x < boardWidth; ++x) {
+        for (int y = 0; y < boardHeight; ++y) {
+            if (board[x][y] != kFloor) continue;
+            MoveBatchTo(float(x), float(y));
+            EmitCorners(kGroundFace);
+        }
+    }
+    glEnd();
+    MoveBatchTo(0, 0);
+    Bind(0);
+}
+
+void DrawFixedCells() {
+    DrawFloorTiles();
+    BindWorld(kNewFloorTex);
+    DrawCells(IsShapedCell);
+}
+
+void DrawExteriorRing() {
+    BindWorld(kWallTex);
+    Material(kWallColor);
+    glBegin(GL_QUADS);
+    for (int x = -1; x <= boardWidth; ++x) {
+        for (int y = -1; y <= boardHeight; ++y) {
+            if (!exterior[x + 1][y + 1]) continue;
+            MoveBatchTo(float(x), float(y));
+            for (const Face& face : kExteriorBlockFaces) EmitCorners(face);
+        }
+    }
+    glEnd();
+    MoveBatchTo(0, 0);
+    Bind(0);
+}
+
+// Compiled at the first drawing rather than at the load: a cell of an
+// unknown type is refused when the board is first drawn.
+void CompileStaleBoardLists() {
+    if (!boardListsStale) return;
+    for (GLuint list : {fixedCellsList, exteriorRingList})
+        if (list) glDeleteLists(list, 1);
+    fixedCellsList = CompileList(DrawFixedCells);
+    exteriorRingList = CompileList(DrawExteriorRing);
+    boardListsStale = false;
 }
 
 void TranslateToPlace(int r, int c) {
@@ -247,6 +349,7 @@ void DrawGemAt(int r, int c, const GemSlot* gem, int mapMode, bool upper) {
 }  // namespace
 
 void LoadWorldTextures() {
+    glDeleteTextures(kWorldTexCount, worldTextures);  // names 0 are skipped
     for (int t = 0; t < kWorldTexCount; ++t) worldTextures[t] = LoadSgiTexture(kWorldTextureFiles[t]);
     // Only the last texture loaded gets smooth filtering.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -255,11 +358,15 @@ void LoadWorldTextures() {
 }
 
 void BuildBoardLists() {
+    for (GLuint list : {exteriorBlockList, freePoleList, usedPoleList, floorTileList})
+        if (list) glDeleteLists(list, 1);
     exteriorBlockList = CompileList(DrawExteriorBlock);
     freePoleList = CompileList(DrawFreePole);
     usedPoleList = CompileList(DrawUsedPole);
     floorTileList = CompileList(DrawFloorTile);
 }
+
+void ForgetBoardLists() { boardListsStale = true; }
 
 void ClearTexturingFlag() { texturingOn = 0; }
 void ResetGemSpin() { gemSpin = 0; }
@@ -288,16 +395,9 @@ void DrawFloor() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     glColor4f(0, 0, 0, 0);
     BindWorld(kNewFloorTex);
-    for (int x = 0; x < boardWidth; ++x) {
-        for (int y = 0; y < boardHeight; ++y) {
-            glPushMatrix();
-            glTranslatef(float(x), float(y), 0);
-            Material(kBlack);
-            BindWorld(kNewFloorTex);
-            DrawCell(board[x][y]);
-            glPopMatrix();
-        }
-    }
+    CompileStaleBoardLists();
+    glCallList(fixedCellsList);
+    DrawCells(IsHole);  // the holes turn with the gems
     Bind(0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
@@ -316,52 +416,48 @@ void DrawFloorTile() { DrawFace(kGroundFace); }
 
 void DrawExterior() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    for (int x = -1; x <= boardWidth; ++x) {
-        for (int y = -1; y <= boardHeight; ++y) {
-            glPushMatrix();
-            glTranslatef(float(x), float(y), 0);
-            if (exterior[x + 1][y + 1]) glCallList(exteriorBlockList);
-            glPopMatrix();
-        }
-    }
+    CompileStaleBoardLists();
+    glCallList(exteriorRingList);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
 void DrawExteriorBlock() {
-    // Every face's corners take (0,0), (0,1), (1,1), (1,0) in order.
-    const Face faces[5] = {
-        {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 0, 1}, {1, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
-        {0, 1, 0, 4, {{0, 1, 0, 0, 0}, {1, 1, 0, 0, 1}, {1, 1, 1, 1, 1}, {0, 1, 1, 1, 0}}},
-        {0, -1, 0, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 0, 1}, {1, 0, 1, 1, 1}, {0, 0, 1, 1, 0}}},
-        {-1, 0, 0, 4, {{0, 0, 0, 0, 0}, {0, 1, 0, 0, 1}, {0, 1, 1, 1, 1}, {0, 0, 1, 1, 0}}},
-        {1, 0, 0, 4, {{1, 0, 0, 0, 0}, {1, 0, 1, 0, 1}, {1, 1, 1, 1, 1}, {1, 1, 0, 1, 0}}}};
     BindWorld(kWallTex);
     Material(kWallColor);
-    DrawFaces(faces, 5);
+    DrawFaces(kExteriorBlockFaces, 5);
     Bind(0);
 }
 
+// Every pole in one batch of quads: poles turn from free to used in play, so
+// they are gathered afresh in every view.
 void DrawPoles() {
+    glBegin(GL_QUADS);
     for (int i = 1; i < boardWidth; ++i) {
         for (int j = 1; j < boardHeight; ++j) {
             for (int level = 0; level < 2; ++level) {
                 int value = (level == 0 ? poles : poles2)[i - 1][j - 1];
                 if (!value) continue;
-                glPushMatrix();
-                glTranslatef(i - 0.05f, j - 0.05f, float(level));
-                glCallList(value == 1 ? freePoleList : usedPoleList);
-                glPopMatrix();
+                MoveBatchTo(i - 0.05f, j - 0.05f, float(level));
+                if (value == 1) EmitFreePole();
+                else EmitUsedPole();
             }
         }
     }
+    glEnd();
+    MoveBatchTo(0, 0);
 }
 
 void DrawFreePole() {
-    DrawPostSection(0, 0.25f, kPoleLow, kPoleMiddle);
-    DrawPostSection(0.25f, 0.5f, kPoleMiddle, kPoleHigh);
+    glBegin(GL_QUADS);
+    EmitFreePole();
+    glEnd();
 }
 
-void DrawUsedPole() { DrawPostSection(0, 1.05f, kUsedPoleColor, kUsedPoleColor); }
+void DrawUsedPole() {
+    glBegin(GL_QUADS);
+    EmitUsedPole();
+    glEnd();
+}
 
 void DrawPoleMarkers() {
     glColor4f(1, 1, 0, 0.6f);

@@ -8,6 +8,9 @@ struct NurbsPatch;
 // Called by the world load.
 void LoadWorldTextures();
 void BuildBoardLists();
+// The board changed: the cached drawings of its cells are compiled again at
+// the next drawing. Needs no GL context.
+void ForgetBoardLists();
 void ClearTexturingFlag();
 void ResetGemSpin();
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 
 #include "support/helpers.h"
@@ -40,6 +41,13 @@ NurbsPatch* CreateNurbsPatch() {
     patch->factor = 1;
     patch->time = 10000.0f;
     return patch;
+}
+
+void DeleteNurbsPatch(NurbsPatch* patch) {
+    if (!patch) return;
+    gluDeleteNurbsRenderer(patch->renderer);
+    patch->~NurbsPatch();
+    std::free(patch);
 }
 
 void StrikeNurbsPatch(NurbsPatch* patch, int factor) {

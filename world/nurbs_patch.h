@@ -13,6 +13,8 @@ struct NurbsPatch {
 };
 
 NurbsPatch* CreateNurbsPatch();
+// Frees the patch and its renderer; null is ignored.
+void DeleteNurbsPatch(NurbsPatch* patch);
 void StrikeNurbsPatch(NurbsPatch* patch, int factor);
 int IsNurbsPatchMoving(const NurbsPatch* patch);
 void UpdateNurbsPatch(NurbsPatch* patch);

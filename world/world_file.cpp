@@ -183,10 +183,34 @@ void ReadBands(WorldText& in) {
         }
     }
 }
+template <typename T>
+void FreeGrid(T**& grid, int rows) {
+    if (!grid) return;
+    for (int r = 0; r < rows; ++r) std::free(grid[r]);
+    std::free(grid);
+    grid = nullptr;
+}
 }  // namespace
 
-void ReadWorldGrids(const char* file) {
+void FreeWorldGrids() {
+    ForgetBoardLists();
+    // Row counts follow the board's sides, which still hold the old world's
+    // (or, after a refused file, those of the grids that were made).
+    if (bands)
+        for (int k = 0; k < activeBandCount; ++k)
+            DeleteNurbsPatch(bands[activeBands[k].row][activeBands[k].column].surface);
     activeBandCount = 0;
+    FreeGrid(bands, GetEdgeRowCount());
+    FreeGrid(gems2, GetEdgeRowCount());
+    FreeGrid(gems, GetEdgeRowCount());
+    FreeGrid(poles2, boardWidth - 1);
+    FreeGrid(poles, boardWidth - 1);
+    FreeGrid(exterior, boardWidth + 2);
+    FreeGrid(board, boardWidth);
+}
+
+void ReadWorldGrids(const char* file) {
+    FreeWorldGrids();
     WorldText in;
     if (!ReadWholeFile(file, &in.text)) Fail("couldn't open file");
     boardWidth = ReadCount(in, "board width", 1, kMaxBoardSide);

@@ -1,0 +1,43 @@
+// One frame of the game screen beside a bare frame (clear and swap only) on
+// the same display, so the ratio between them is what counts.
+#include <GL/glut.h>
+#include <benchmark/benchmark.h>
+
+#include "bench_game.h"
+#include "core/frame.h"
+
+namespace {
+void BM_BareFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+        glFinish();
+    }
+}
+// Frames share the machine with the renderer's own threads: the median of a
+// few runs is steadier than one mean.
+const int kFrameRepetitions = 5;
+
+BENCHMARK(BM_BareFrame)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(0.5)
+    ->Repetitions(kFrameRepetitions)
+    ->ReportAggregatesOnly(true);
+
+void BM_GameFrame(benchmark::State& state) {
+    StartBenchGame(1, int(state.range(0)));
+    WarmUpBenchGame(2000);
+    for (auto _ : state) {
+        Display();
+        glFinish();
+    }
+}
+BENCHMARK(BM_GameFrame)
+    ->ArgName("players")
+    ->Arg(1)
+    ->Arg(4)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(0.5)
+    ->Repetitions(kFrameRepetitions)
+    ->ReportAggregatesOnly(true);
+}  // namespace
