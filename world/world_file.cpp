@@ -140,13 +140,14 @@ T** NewGrid(int rows, int (*rowLength)(int, int), int param) {
 int FixedLength(int, int length) { return length; }
 int EdgeLength(int r, int) { return GetEdgeRowLength(r); }
 
-int** ReadIntGrid(WorldText& in, const char* keyword, const char* message, int rows, int columns,
-                  int maxValue) {
+// Each grid is hung on its global before it is filled, so a file refused
+// half-way leaves nothing that the next load cannot free.
+void ReadIntGrid(WorldText& in, int**& grid, const char* keyword, const char* message, int rows,
+                 int columns, int maxValue) {
     ExpectKeyword(in, keyword, message);
-    int** grid = NewGrid<int>(rows, FixedLength, columns);
+    grid = NewGrid<int>(rows, FixedLength, columns);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) grid[r][c] = ReadSectionValue(in, keyword, maxValue);
-    return grid;
 }
 
 void ReadBoard(WorldText& in) {
@@ -156,10 +157,10 @@ void ReadBoard(WorldText& in) {
         for (int y = 0; y < boardHeight; ++y) board[x][y] = ReadBoardValue(in);
 }
 
-GemSlot** ReadGems(WorldText& in, const char* keyword) {
+void ReadGems(WorldText& in, GemSlot**& grid, const char* keyword) {
     std::string message = std::string("Error: not ready for ") + keyword;
     ExpectKeyword(in, keyword, message.c_str());
-    GemSlot** grid = NewGrid<GemSlot>(GetEdgeRowCount(), EdgeLength, 0);
+    grid = NewGrid<GemSlot>(GetEdgeRowCount(), EdgeLength, 0);
     for (int r = 0; r < GetEdgeRowCount(); ++r) {
         for (int c = 0; c < GetEdgeRowLength(r); ++c) {
             GemSlot& gem = grid[r][c];
@@ -168,7 +169,6 @@ GemSlot** ReadGems(WorldText& in, const char* keyword) {
             gem.finder = 0;
         }
     }
-    return grid;
 }
 
 void ReadBands(WorldText& in) {
@@ -216,12 +216,12 @@ void ReadWorldGrids(const char* file) {
     boardWidth = ReadCount(in, "board width", 1, kMaxBoardSide);
     boardHeight = ReadCount(in, "board height", 1, kMaxBoardSide);
     ReadBoard(in);
-    exterior = ReadIntGrid(in, "EXT", "Error: not ready for exterior", boardWidth + 2, boardHeight + 2, -1);
-    poles = ReadIntGrid(in, "POLES", "Error: not ready for poles", boardWidth - 1, boardHeight - 1, 2);
-    poles2 = ReadIntGrid(in, "POLES2", "Error: not ready for poles", boardWidth - 1, boardHeight - 1, 2);
+    ReadIntGrid(in, exterior, "EXT", "Error: not ready for exterior", boardWidth + 2, boardHeight + 2, -1);
+    ReadIntGrid(in, poles, "POLES", "Error: not ready for poles", boardWidth - 1, boardHeight - 1, 2);
+    ReadIntGrid(in, poles2, "POLES2", "Error: not ready for poles", boardWidth - 1, boardHeight - 1, 2);
     gemsLeft = ReadCount(in, "gem count", 0, INT_MAX);
-    gems = ReadGems(in, "GEMS");
-    gems2 = ReadGems(in, "GEMS2");
+    ReadGems(in, gems, "GEMS");
+    ReadGems(in, gems2, "GEMS2");
     ResetGemSpin();
     ReadBands(in);
 }
