@@ -14,6 +14,7 @@
 #include "players/pib.h"
 #include "players/shots.h"
 #include "support/clock.h"
+#include "support/helpers.h"
 #include "world/board_draw.h"
 
 namespace {
@@ -180,10 +181,7 @@ void DrawGameScreen() {
     SetGameLights();
     DrawHud();
     if (IsPibOut(0)) gameOver = 1;
-    int players = GetPlayerCount();
-    if (players < 1) players = 1;
-    if (players > 4) players = 4;
-    LayoutViews(players);
+    LayoutViews(ClampInt(GetPlayerCount(), 1, 4));
     DrawMinimap();
     if (paused) DrawPauseOverlay();
     if (gameOver) DrawGameOverOverlay();
