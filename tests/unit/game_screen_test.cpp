@@ -89,6 +89,9 @@ TEST(ScreenLayout, EmptyWindowNeverDividesByZero) {
         DividerPieces(players, 0, 0, pieces);
     }
     EXPECT_EQ(CentredSquare(0, 450).width, 0);
+    // A window flatter than the gaps between the views: no negative sizes.
+    EXPECT_EQ(PlayerView(4, 3, 600, 8), (ScreenRect{305, 0, 294, 0}));
+    EXPECT_EQ(MinimapRect(3, 600, 8).height, 0);
 }
 
 TEST(HudText, CountsShowAsProperNumbers) {
