@@ -174,13 +174,10 @@ void DrawGetReadyOverlay() {
 
 void DrawGameScreen() {
     // The end of a game is noticed here, even in a minimised window.
-    if (IsWindowEmpty(windowWidth, windowHeight)) {
-        if (IsPibOut(0)) gameOver = 1;
-        return;
-    }
+    if (IsPibOut(0)) gameOver = 1;
+    if (IsWindowEmpty(windowWidth, windowHeight)) return;
     SetGameLights();
     DrawHud();
-    if (IsPibOut(0)) gameOver = 1;
     LayoutViews(ClampInt(GetPlayerCount(), 1, 4));
     DrawMinimap();
     if (paused) DrawPauseOverlay();
