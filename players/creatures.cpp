@@ -34,10 +34,9 @@ const double kMaxCoordinate = 100000.0;
 // Heading angle about z of the figure and the marker, by direction.
 const double kHeadingAngle[4] = {0, 270, 180, 90};
 
-bool IsRamp(int cell) { return cell >= 1 && cell <= 4; }
-bool IsRaised(int cell) { return cell >= 5 && cell <= 7; }
-// The ramp that rises in direction dir: 1 for +y, 2 for +x, 3 for -y, 4 for -x.
-int RampRisingToward(int dir) { return dir + 1; }
+bool IsRamp(int cell) { return cell >= kRampUp0 && cell <= kRampUp3; }
+bool IsRaised(int cell) { return cell >= kRaisedBlock && cell <= kBridgeAlongY; }
+int RampRisingToward(int dir) { return kRampUp0 + dir; }
 
 int StepX(int dir) { return dir == 1 ? 1 : (dir == 3 ? -1 : 0); }
 int StepY(int dir) { return dir == 0 ? 1 : (dir == 2 ? -1 : 0); }
@@ -115,7 +114,7 @@ bool WalkCreature(Creature* c, int here) {
     c->x = float(c->x + c->speed * StepX(dir));
     c->y = float(c->y + c->speed * StepY(dir));
     int ahead = GetBoardCell(int(c->x + 0.3 * StepX(dir)), int(c->y + 0.3 * StepY(dir)));
-    return here == 0 && ahead == RampRisingToward(dir);
+    return here == kFloor && ahead == RampRisingToward(dir);
 }
 
 void StepTurn(Creature* c) {
@@ -133,6 +132,18 @@ void SetRampProfile(Creature* c, int ticks, double sign) {
     int t = ticks <= 200 ? ticks : (ticks >= 450 ? kRampTicks - ticks : 200);
     c->tilt = sign * t * 45.0 / 200;
     c->lift = t * 0.2 / 200;
+}
+
+// One tick of the ramp animation; sign 1 counts a climb up, -1 a descent down.
+void StepRamp(Creature* c, int sign) {
+    int ticks = sign * c->climb;
+    c->climb = sign * (ticks + 1);
+    if (ticks > kRampTicks) {
+        c->climb = 0;
+        c->tilt = c->lift = 0;
+        return;
+    }
+    SetRampProfile(c, ticks, sign);
 }
 
 void TurnToHeading(const Creature* c) {
@@ -301,18 +312,23 @@ void UpdateCreature(Creature* c) {
         StartCreatureAttack(c);
     }
     if (c->state == kCreatureAttacking) StepAttack(c);
+    // The band scan behind this test is the costly part of a tick: ask once,
+    // and again only after a turn choice has moved the creature to the centre.
+    int blocked = c->state == kCreatureWalking && CreatureBlocked(c);
     if (c->state == kCreatureWalking && c->climb == 0 &&
-        (CreatureBlocked(c) || CreatureAtJunction(c, 1) || CreatureAhead(c))) {
+        (blocked || CreatureAtJunction(c, 1) || CreatureAhead(c))) {
         ChooseCreatureTurn(c);
         c->turnCooldown = 1;
+        blocked = c->state == kCreatureWalking && CreatureBlocked(c);
     }
     if (c->turnCooldown > 0) {
         c->turnCooldown += 1;
         if (c->turnCooldown > kTurnCooldownTicks) c->turnCooldown = 0;
     }
     bool toClimb = false;
-    // A creature with nowhere to go waits where it stands.
-    if (c->state == kCreatureWalking && !CreatureBlocked(c)) toClimb = WalkCreature(c, here);
+    // A creature with nowhere to go, or one that meets a band on a ramp,
+    // waits where it stands rather than walking through.
+    if (c->state == kCreatureWalking && !blocked) toClimb = WalkCreature(c, here);
     if (c->state == kCreatureTurningClockwise || c->state == kCreatureTurningAnticlockwise) {
         StepTurn(c);
     }
@@ -356,12 +372,12 @@ void UpdateCreatureHeight(Creature* c) {
     int cell = CellUnder(c);
     double fx = c->x - int(c->x), fy = c->y - int(c->y);
     switch (cell) {
-        case 1: c->z = float(0.5 + fy); break;
-        case 2: c->z = float(0.5 + fx); break;
-        case 3: c->z = float(0.5 + (1 - fy)); break;
-        case 4: c->z = float(0.5 + (1 - fx)); break;
-        case 5: c->z = 1.5f; c->upper = 1; return;
-        case 6: case 7: if (c->upper) c->z = 1.5f; return;
+        case kRampUp0: c->z = float(0.5 + fy); break;
+        case kRampUp1: c->z = float(0.5 + fx); break;
+        case kRampUp2: c->z = float(0.5 + (1 - fy)); break;
+        case kRampUp3: c->z = float(0.5 + (1 - fx)); break;
+        case kRaisedBlock: c->z = 1.5f; c->upper = 1; return;
+        case kBridgeAlongX: case kBridgeAlongY: if (c->upper) c->z = 1.5f; return;
         default: c->z = 0.5f; c->upper = 0; return;
     }
     if (cell == RampRisingToward(c->dir)) c->upper = 1;
@@ -391,14 +407,15 @@ int CreatureDirY(Creature* c) { return StepY(c->dir); }
 int CreatureSeesPib(Creature* c) {
     int dx = StepX(c->dir), dy = StepY(c->dir);
     if (dx == 0 && dy == 0) return 0;
-    bool onFloor = CellUnder(c) == 0;
-    int crossingDeck = dy != 0 ? 6 : 7;
+    bool onFloor = CellUnder(c) == kFloor;
+    // A deck that crosses the line of sight does not hide what lies beyond.
+    int crossingDeck = dy != 0 ? kBridgeAlongX : kBridgeAlongY;
     for (int p = 0; p < GetPlayerCount(); ++p) {
         if (IsPibUntouchable(p) || IsPibOnUpperLevel(p) != c->upper) continue;
         int px = int(GetPibX(p)), py = int(GetPibY(p));
         for (int cx = int(c->x) + dx, cy = int(c->y) + dy; IsOnBoard(cx, cy); cx += dx, cy += dy) {
             int cell = GetBoardCell(cx, cy);
-            if (onFloor && cell != 0 && cell != crossingDeck) break;
+            if (onFloor && cell != kFloor && cell != crossingDeck) break;
             if (cx == px && cy == py) return 1;
         }
     }
@@ -424,27 +441,9 @@ void StartCreatureAttack(Creature* c) {
     ScheduleRobotPoses(c->robot, 100, kPoses, kDelays, 3);
 }
 
-void ClimbCreature(Creature* c) {
-    int ticks = c->climb;
-    c->climb = ticks + 1;
-    if (ticks > kRampTicks) {
-        c->climb = 0;
-        c->tilt = c->lift = 0;
-        return;
-    }
-    SetRampProfile(c, ticks, 1);
-}
+void ClimbCreature(Creature* c) { StepRamp(c, 1); }
 
-void DescendCreature(Creature* c) {
-    int ticks = -c->climb;
-    c->climb = -ticks - 1;
-    if (ticks > kRampTicks) {
-        c->climb = 0;
-        c->tilt = c->lift = 0;
-        return;
-    }
-    SetRampProfile(c, ticks, -1);
-}
+void DescendCreature(Creature* c) { StepRamp(c, -1); }
 
 void CheckCreatureCatch(Creature* c) {
     static const RobotAction kPoses[5] = {RobotWideEyePose, RobotSpinBowtiePose, RobotWideEyePose,
@@ -465,7 +464,7 @@ void CheckCreatureCatch(Creature* c) {
 int CreatureAtJunction(Creature* c, int randomised) {
     if (c->turnCooldown > 0) return 0;
     int cell = CellUnder(c);
-    if (cell != 0 && !IsRaised(cell)) return 0;
+    if (cell != kFloor && !IsRaised(cell)) return 0;
     double fx = c->x - int(c->x), fy = c->y - int(c->y);
     if (std::fabs(fx - 0.5) > 0.02 || std::fabs(fy - 0.5) > 0.02) return 0;
     return !randomised || RandomInRange(1, 2) < 1.05;

@@ -36,8 +36,8 @@ struct Creature {
 // Empties the list and reads the creature file; a file that cannot be opened
 // or holds a malformed entry ends the program with exit code 1.
 void LoadCreatures(const char* fileName);
-// Once the world is read: every creature must stand on the board on a cell it
-// can walk at its level; otherwise the program ends with exit code 1.
+// Once the world is read: every robot creature must stand on the board;
+// otherwise the program ends with exit code 1.
 void CheckCreaturePlaces();
 
 void UpdateCreatures();

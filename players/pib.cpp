@@ -258,13 +258,9 @@ double GetPibDirSin(int p) { return std::sin(DegToRad(GetPibDir(p))); }
 double GetPibSlope(int p) {
     Pib* pib = FindPib(p);
     if (!pib || !pib->upper) return 0.0;
-    // The ramp types that rise and fall along each direction.
-    static const int kRising[4] = {1, 2, 3, 4};
-    static const int kFalling[4] = {3, 4, 1, 2};
     int cell = GetBoardCell(int(pib->x), int(pib->y));
-    int d = pib->dir & 3;
-    if (cell == kRising[d]) return 0.5;
-    if (cell == kFalling[d]) return -0.5;
+    if (cell == RampRisingToward(pib->dir)) return 0.5;
+    if (cell == RampFallingToward(pib->dir)) return -0.5;
     return 0.0;
 }
 

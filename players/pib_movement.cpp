@@ -167,7 +167,7 @@ void UpdatePibHeight(int p) {
     const double rampRise[4] = {fy, fx, 1.0 - fy, 1.0 - fx};
     if (cell >= 1 && cell <= 4) {
         pib->z = rampRise[cell - 1] + 0.5;
-        if (pib->dir == cell - 1) pib->upper = 1;
+        if (cell == RampRisingToward(pib->dir)) pib->upper = 1;
     } else if (cell == 5) {
         pib->z = 1.5;
         pib->upper = 1;

@@ -55,3 +55,7 @@ Pib* FindPib(int p);
 // One step in each direction 0 to 3 (+y, +x, -y, -x).
 constexpr int kDirStepX[4] = {0, 1, 0, -1};
 constexpr int kDirStepY[4] = {1, 0, -1, 0};
+
+// The ramp types that rise and that fall along direction dir.
+inline int RampRisingToward(int dir) { return (dir & 3) + 1; }
+inline int RampFallingToward(int dir) { return ((dir + 2) & 3) + 1; }

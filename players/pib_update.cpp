@@ -80,12 +80,16 @@ int RunTimer(int& timer, double limit) {
     return 1;
 }
 
-void Burn(Tick& t) {
-    Pib& pib = *t.pib;
+// The figure drops whatever it was doing and the sparks go out.
+void StopForDeath(Pib& pib) {
     ClearBunnyAnimation(pib.model);
     SetSparkEmitterActive(pib.sparksA, 0);
     SetSparkEmitterActive(pib.sparksB, 0);
-    pib.dyingLength = PlayBunnyDeathSequence(pib.model, 5.0f);
+}
+
+// A death or fall of `length` ticks begins; its poses are already queued.
+void BeginDying(Pib& pib, int length) {
+    pib.dyingLength = length;
     pib.dying = 1;
     pib.energy = 0;
     pib.spawnCounter = 1;
@@ -93,19 +97,18 @@ void Burn(Tick& t) {
     UpdateBunnyEmitters(pib.model);
 }
 
+void Burn(Tick& t) {
+    Pib& pib = *t.pib;
+    StopForDeath(pib);
+    BeginDying(pib, PlayBunnyDeathSequence(pib.model, 5.0f));
+}
+
 void Fall(Tick& t) {
     Pib& pib = *t.pib;
-    ClearBunnyAnimation(pib.model);
-    SetSparkEmitterActive(pib.sparksA, 0);
-    SetSparkEmitterActive(pib.sparksB, 0);
-    pib.spawnCounter = 1;
-    pib.dying = 1;
-    pib.dyingLength = kFallLength;
+    StopForDeath(pib);
     pib.falling = 1;
-    pib.energy = 0;
     QueueFallWobble(t.p);
-    TickBunnyAnimation(pib.model);
-    UpdateBunnyEmitters(pib.model);
+    BeginDying(pib, kFallLength);
 }
 
 // Starts a burning death or a fall when one is due; answers 1 if it did.
@@ -227,8 +230,7 @@ int MayReactToCellAhead(const Pib& pib) {
 
 void ClimbAndDescend(Tick& t) {
     Pib& pib = *t.pib;
-    static const int kFallingRamp[4] = {3, 4, 1, 2};
-    if (MayReactToCellAhead(pib) && !pib.climbing && t.cellAhead == pib.dir + 1) {
+    if (MayReactToCellAhead(pib) && !pib.climbing && t.cellAhead == RampRisingToward(pib.dir)) {
         pib.climbing = 1;
         Schedule(t, PoseClimbLean, 100, 150);
         Schedule(t, PoseStandUp, 100, 350);
@@ -237,7 +239,7 @@ void ClimbAndDescend(Tick& t) {
     if (pib.climbing && (t.cellHere == 5 || t.cellHere == 6 || t.cellHere == 7))
         pib.climbing = 0;
     if (MayReactToCellAhead(pib) && !pib.descending && pib.upper &&
-        t.cellAhead == kFallingRamp[pib.dir & 3]) {
+        t.cellAhead == RampFallingToward(pib.dir)) {
         pib.descending = 1;
         Schedule(t, PoseDescendLean, 100, 150);
         Schedule(t, PoseStandUp, 100, 250);
@@ -291,11 +293,14 @@ void RaiseGun(Tick& t, const ArmSide& side) {
     SetBunnyGunFlag(pib.model, side.hand, 1);
 }
 
-void LowerGun(Tick& t, const ArmSide& side, double frames, double restDelay) {
+// Brings down whichever gun is raised, the left one first.
+void LowerRaisedGun(Tick& t, int frames, int restDelay) {
     Pib& pib = *t.pib;
-    Schedule(t, side.raise, frames, 0);
-    Schedule(t, side.rest, frames, restDelay);
-    pib.*side.gunUp = 0;
+    const ArmSide* side = pib.leftGunUp ? &kLeftArm : pib.rightGunUp ? &kRightArm : nullptr;
+    if (!side) return;
+    ScheduleBunnyAction(side->raise, pib.model, frames, 0);
+    ScheduleBunnyAction(side->rest, pib.model, frames, restDelay);
+    pib.*side->gunUp = 0;
 }
 
 // The gun goes up while a fire cycle runs and comes down after it; the left
@@ -311,12 +316,7 @@ void MoveGunArm(Tick& t) {
             RaiseGun(t, kRightArm);
         }
     }
-    if (!pib.fireLatch) {
-        if (pib.leftGunUp)
-            LowerGun(t, kLeftArm, 20, 20);
-        else if (pib.rightGunUp)
-            LowerGun(t, kRightArm, 20, 20);
-    }
+    if (!pib.fireLatch) LowerRaisedGun(t, Frames(t, 20), Frames(t, 20));
 }
 
 void FireFromGun(Tick& t) {
@@ -352,13 +352,10 @@ void HandleFireKey(Tick& t) {
     if ((pib.fireTimer == 0 || pib.fireTimer > 50 * t.u) && !pib.fireHeld) FireFromGun(t);
 }
 
+// A somersault throws the gun arm down at once: one frame, two ticks apart,
+// whatever the speed.
 void LowerGunForFlip(Tick& t) {
-    Pib& pib = *t.pib;
-    if (pib.flipTimer <= 90 * t.u) return;
-    if (pib.leftGunUp)
-        LowerGun(t, kLeftArm, 1, 2);
-    else if (pib.rightGunUp)
-        LowerGun(t, kRightArm, 1, 2);
+    if (t.pib->flipTimer > 90 * t.u) LowerRaisedGun(t, 1, 2);
 }
 
 // A turn breaks off a somersault.
@@ -370,22 +367,20 @@ void BreakOffFlip(Tick& t) {
     pib.flipTimer = 0;
 }
 
+// Leans into a turn and starts it.
+void LeanIntoTurn(Tick& t, std::initializer_list<int> kinds, BunnyPose lean,
+                  void (*start)(int)) {
+    Cancel(t, kinds);
+    BreakOffFlip(t);
+    if (!t.pib->ducking && !t.pib->duckTimer) Schedule(t, lean, 20, 0);
+    start(t.p);
+}
+
 void StartTurns(Tick& t) {
-    Pib& pib = *t.pib;
-    if (pib.turnState != kWalkingStraight) return;
-    if (ShouldTurnLeft(t.p)) {
-        Cancel(t, {7, 8, 24, 9, 23});
-        BreakOffFlip(t);
-        if (!pib.ducking && !pib.duckTimer) Schedule(t, PoseLeanLeft, 20, 0);
-        StartTurnLeft(t.p);
-    }
+    if (t.pib->turnState != kWalkingStraight) return;
+    if (ShouldTurnLeft(t.p)) LeanIntoTurn(t, {7, 8, 24, 9, 23}, PoseLeanLeft, StartTurnLeft);
     // Checked after a left start too, so with both keys held right wins.
-    if (ShouldTurnRight(t.p)) {
-        Cancel(t, {8, 6, 9, 24, 23});
-        BreakOffFlip(t);
-        if (!pib.ducking && !pib.duckTimer) Schedule(t, PoseLeanRight, 20, 0);
-        StartTurnRight(t.p);
-    }
+    if (ShouldTurnRight(t.p)) LeanIntoTurn(t, {8, 6, 9, 24, 23}, PoseLeanRight, StartTurnRight);
 }
 
 void Move(Tick& t) {

@@ -250,14 +250,14 @@ int ShotHitsTile(Shot* s) {
     if (s->x < 0 || s->y < 0 || s->z <= 0) return 1;
     int cell = GetBoardCell(int(s->x), int(s->y));
     switch (cell) {
-        case -1: case 9: case 5: case 8: return 1;
+        case kOffBoard: case kSolidHidden: case kRaisedBlock: case kCrate: return 1;
         // Inside a ramp's slope.
-        case 1: return Frac(s->y) > s->z;
-        case 2: return Frac(s->x) > s->z;
-        case 3: return std::ceil(s->y) - s->y > s->z;
-        case 4: return std::ceil(s->x) - s->x > s->z;
+        case kRampUp0: return Frac(s->y) > s->z;
+        case kRampUp1: return Frac(s->x) > s->z;
+        case kRampUp2: return std::ceil(s->y) - s->y > s->z;
+        case kRampUp3: return std::ceil(s->x) - s->x > s->z;
         // The bridge deck lies between 0.9 and 1.0; a shot passes under it.
-        case 6: case 7: return s->z > 0.9;
+        case kBridgeAlongX: case kBridgeAlongY: return s->z > 0.9;
         default: return 0;
     }
 }
