@@ -56,6 +56,8 @@ void DrawBar(const DividerPiece& piece) {
     glOrtho(0, 1, 0, 1, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    // Plain colour: whatever texture the views left bound stays off the bars.
+    glBindTexture(GL_TEXTURE_2D, 0);
     const float edge = 0.1f, middle = 0.5f;
     float a = float(piece.from), b = float(piece.to);
     glBegin(GL_QUADS);

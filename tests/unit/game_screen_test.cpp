@@ -181,6 +181,23 @@ TEST_F(GameScreenPixels, StripAcrossTheTopAndDividersBetweenTheViews) {
     EXPECT_FALSE(IsBarBlue(300, 212));  // open under the minimap
 }
 
+TEST_F(GameScreenPixels, DividersStayPlainWhateverTextureTheViewsLeftBound) {
+    Draw(2);
+    GLuint black = 0;
+    const unsigned char texel[4] = {0, 0, 0, 255};
+    glGenTextures(1, &black);
+    glBindTexture(GL_TEXTURE_2D, black);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexCoord2f(0.5f, 0.5f);
+    DrawDividers(2);
+    glFinish();
+    EXPECT_TRUE(IsBarBlue(300, 10));
+    glDeleteTextures(1, &black);
+}
+
 TEST_F(GameScreenPixels, GameEndsWhenTheFirstPibIsOutInAnyPlayerCount) {
     Draw(2);
     EXPECT_EQ(gameOver, 0);
