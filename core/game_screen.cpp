@@ -14,6 +14,7 @@
 #include "players/pib.h"
 #include "players/shots.h"
 #include "support/clock.h"
+#include "support/helpers.h"
 #include "world/board_draw.h"
 
 namespace {
@@ -55,6 +56,8 @@ void DrawBar(const DividerPiece& piece) {
     glOrtho(0, 1, 0, 1, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    // Plain colour: whatever texture the views left bound stays off the bars.
+    glBindTexture(GL_TEXTURE_2D, 0);
     const float edge = 0.1f, middle = 0.5f;
     float a = float(piece.from), b = float(piece.to);
     glBegin(GL_QUADS);
@@ -173,17 +176,11 @@ void DrawGetReadyOverlay() {
 
 void DrawGameScreen() {
     // The end of a game is noticed here, even in a minimised window.
-    if (IsWindowEmpty(windowWidth, windowHeight)) {
-        if (IsPibOut(0)) gameOver = 1;
-        return;
-    }
+    if (IsPibOut(0)) gameOver = 1;
+    if (IsWindowEmpty(windowWidth, windowHeight)) return;
     SetGameLights();
     DrawHud();
-    if (IsPibOut(0)) gameOver = 1;
-    int players = GetPlayerCount();
-    if (players < 1) players = 1;
-    if (players > 4) players = 4;
-    LayoutViews(players);
+    LayoutViews(ClampInt(GetPlayerCount(), 1, 4));
     DrawMinimap();
     if (paused) DrawPauseOverlay();
     if (gameOver) DrawGameOverOverlay();

@@ -10,9 +10,9 @@
 #include "support/helpers.h"
 #include "world/gems_bands.h"
 
-const char* const kHeroNames[4] = {"Marsk", "ter Lurio", "Tobbin", "Crail"};
-
 namespace {
+
+const char* const kHeroNames[4] = {"Marsk", "ter Lurio", "Tobbin", "Crail"};
 
 // The strip's own coordinates: 1000 by 80 units.
 const float kStripWidth = 1000;
@@ -20,8 +20,6 @@ const float kStripHeight = 80;
 const float kSlotWidth = 200;
 const float kBarLength = 120;
 const float kBarHeight = 60;
-
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 
 void DrawText(float x, float y, void* font, const std::string& text) {
     glRasterPos2f(x, y);
@@ -140,11 +138,11 @@ std::string ScoreText(int score) {
     return text;
 }
 
-std::string LivesText(int lives) { return std::string(1, char('0' + Clamp(lives, 0, 9))); }
+std::string LivesText(int lives) { return std::string(1, char('0' + ClampInt(lives, 0, 9))); }
 
 std::string GemsLeftText(int gemsLeft) {
     char text[8];
-    std::snprintf(text, sizeof text, "%03d", Clamp(gemsLeft, 0, 999));
+    std::snprintf(text, sizeof text, "%03d", ClampInt(gemsLeft, 0, 999));
     return text;
 }
 

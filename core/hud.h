@@ -16,5 +16,3 @@ std::string GemsLeftText(int gemsLeft);
 // The filled part of the energy bar: 100 fills its 120 units, and it never
 // reaches back past its start.
 double EnergyBarLength(double energy);
-
-extern const char* const kHeroNames[4];

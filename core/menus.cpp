@@ -11,6 +11,7 @@
 #include "scenes/opening.h"
 #include "scenes/palace.h"
 #include "support/clock.h"
+#include "support/helpers.h"
 
 int menuPage = kMenuTitle;
 int titleItem = 1;
@@ -98,11 +99,7 @@ void MoveChoice(int* choice, int maximum) {
 }
 
 // A choice outside its page's rows shows the nearest row.
-int RowIndex(int choice, int maximum) {
-    if (choice < 1) return 0;
-    if (choice > maximum) return maximum - 1;
-    return choice - 1;
-}
+int RowIndex(int choice, int maximum) { return ClampInt(choice, 1, maximum) - 1; }
 
 void SetMenuLightAndState() {
     const float ambient[4] = {0, 0, 0, 1};

@@ -38,12 +38,6 @@ void DrawMinimapCells() {
     glEnd();
 }
 
-void SetPibColorAlpha(int p, double alpha) {
-    static void (*const setters[4])(double) = {SetPibColor0, SetPibColor1, SetPibColor2,
-                                                SetPibColor3};
-    setters[p & 3](alpha);
-}
-
 }  // namespace
 
 bool IsMinimapArrowShown(bool isProtected, int spawnCounter, int frame) {

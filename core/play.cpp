@@ -11,6 +11,7 @@
 #include "players/shots.h"
 #include "sound/sound.h"
 #include "support/clock.h"
+#include "support/helpers.h"
 #include "world/board.h"
 #include "world/board_draw.h"
 #include "world/gems_bands.h"
@@ -46,8 +47,6 @@ const char* const kCreatureFiles[3] = {"creatures.data", "creatures2.data",
 const char* const kWorldFiles[3] = {"world.data", "world2.data", "world3.data"};
 
 const double kPibStartZ = 0.5;
-
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 
 // Runs tick() while fewer ticks have run in this call than are due since
 // lastTickTime, reading the clock again after each one. Leaves the last
@@ -147,8 +146,8 @@ void IdlePlay() {
 void LoadWorld() {
     // The menus only offer these ranges; anything else falls back to the
     // nearest choice rather than loading nothing.
-    int players = Clamp(playerChoice, 1, 4);
-    int world = Clamp(worldChoice, 1, 3) - 1;
+    int players = ClampInt(playerChoice, 1, 4);
+    int world = ClampInt(worldChoice, 1, 3) - 1;
     SetPlayerCount(players);
     LoadCreatures(kCreatureFiles[world]);
     ReadWorldFile(kWorldFiles[world]);

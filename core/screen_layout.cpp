@@ -24,8 +24,11 @@ Layout MakeLayout(int ww, int wh) {
     return l;
 }
 
+// A very flat or narrow window can leave the gaps wider than a view; a
+// negative size would make the viewport call fail and the view land in the
+// previous one's place, so sizes stop at 0.
 ScreenRect Rect(double x, double y, double w, double h) {
-    return ScreenRect{int(x), int(y), int(w), int(h)};
+    return ScreenRect{int(x), int(y), w > 0 ? int(w) : 0, h > 0 ? int(h) : 0};
 }
 
 // The upper edge of the one-player minimap: just under the strip.

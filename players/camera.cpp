@@ -16,7 +16,7 @@ namespace {
 
 const double kYawStep = 0.3;
 const double kOffsetStep = 0.1;
-const float kLowerStep = 0.005f;  // lowering and closing in are slow
+const float kLowerStep = 0.005f;  // lowering, closing in and both flights are slow
 const float kRaiseStep = 0.1f;
 const int kDropTicks = 100;
 const double kMaxDrop = -0.9;
@@ -54,6 +54,16 @@ bool Near(double v, double target) { return std::fabs(v - target) < kArrivalTole
 bool HasArrived(const PibCamera& c, double dist, double height) {
     return std::fabs(c.yawOffset) < kArrivalTolerance && Near(c.distX, dist) &&
            Near(c.distY, dist) && Near(c.height, height);
+}
+
+// One tick of a fly-in or fly-out: height and distances move slowly toward
+// their end values while the eye circles; answers 1 once there.
+int StepFlight(PibCamera& c, void (*move)(float*, float, float), float dist, float height) {
+    move(&c.height, kLowerStep, height);
+    move(&c.distY, kLowerStep, dist);
+    move(&c.distX, kLowerStep, dist);
+    StepFlightCircle(c);
+    return HasArrived(c, dist, height) ? 1 : 0;
 }
 
 void ChangeYaw(PibCamera& c, int d) {
@@ -228,22 +238,10 @@ void SetCameraGameOver(int p) {
 }
 
 int StepCameraFlyIn(int p) {
-    PibCamera& c = Cam(p);
-    Lower(&c.height, kLowerStep, kCameraNearHeight);
-    Lower(&c.distY, kLowerStep, kCameraNearDist);
-    Lower(&c.distX, kLowerStep, kCameraNearDist);
-    StepFlightCircle(c);
-    return HasArrived(c, kCameraNearDist, kCameraNearHeight) ? 1 : 0;
+    return StepFlight(Cam(p), Lower, kCameraNearDist, kCameraNearHeight);
 }
 
-int StepCameraFlyOut(int p) {
-    PibCamera& c = Cam(p);
-    Raise(&c.height, kLowerStep, kCameraFar);
-    Raise(&c.distY, kLowerStep, kCameraFar);
-    Raise(&c.distX, kLowerStep, kCameraFar);
-    StepFlightCircle(c);
-    return HasArrived(c, kCameraFar, kCameraFar) ? 1 : 0;
-}
+int StepCameraFlyOut(int p) { return StepFlight(Cam(p), Raise, kCameraFar, kCameraFar); }
 
 int IsPibModelHidden(int p) { return Cam(p).hidePib; }
 int GetCameraMode(int p) { return Cam(p).mode; }

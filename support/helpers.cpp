@@ -42,17 +42,21 @@ void SetPibColor1(double alpha) { Color(0.9, 0.1, 0.1, alpha); }
 void SetPibColor2(double alpha) { Color(0.9, 0.9, 0.9, alpha); }
 void SetPibColor3(double alpha) { Color(0.1, 0.1, 0.9, alpha); }
 
-void SetPibColor(int p) {
+void SetPibColorAlpha(int p, double alpha) {
     static void (*const setters[4])(double) = {SetPibColor0, SetPibColor1, SetPibColor2,
                                                 SetPibColor3};
     if (p < 0 || p > 3) {
         std::printf("Set pib Color: invalid pib num");
         return;
     }
-    setters[p](1.0);
+    setters[p](alpha);
 }
 
+void SetPibColor(int p) { SetPibColorAlpha(p, 1.0); }
+
 int MaxInt(int a, int b) { return a > b ? a : b; }
+
+int ClampInt(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
 
 double AbsDouble(double v) { return v > 0 ? v : -v; }
 

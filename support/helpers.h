@@ -12,12 +12,15 @@ void SeedRandomWith(unsigned seed);  // for tests and benchmarks
 double RandomInRange(double lo, double hi);
 
 void SetPibColor(int p);
+// Player p's colour with the given alpha.
+void SetPibColorAlpha(int p, double alpha);
 void SetPibColor0(double alpha);
 void SetPibColor1(double alpha);
 void SetPibColor2(double alpha);
 void SetPibColor3(double alpha);
 
 int MaxInt(int a, int b);
+int ClampInt(int v, int lo, int hi);
 double AbsDouble(double v);
 
 void ComputeTriangleNormal(const float* p0, const float* p1, const float* p2, float* out);

@@ -89,6 +89,9 @@ TEST(ScreenLayout, EmptyWindowNeverDividesByZero) {
         DividerPieces(players, 0, 0, pieces);
     }
     EXPECT_EQ(CentredSquare(0, 450).width, 0);
+    // A window flatter than the gaps between the views: no negative sizes.
+    EXPECT_EQ(PlayerView(4, 3, 600, 8), (ScreenRect{305, 0, 294, 0}));
+    EXPECT_EQ(MinimapRect(3, 600, 8).height, 0);
 }
 
 TEST(HudText, CountsShowAsProperNumbers) {
@@ -176,6 +179,23 @@ TEST_F(GameScreenPixels, StripAcrossTheTopAndDividersBetweenTheViews) {
     EXPECT_TRUE(IsBarBlue(300, 10));
     EXPECT_TRUE(IsBarBlue(40, 212));
     EXPECT_FALSE(IsBarBlue(300, 212));  // open under the minimap
+}
+
+TEST_F(GameScreenPixels, DividersStayPlainWhateverTextureTheViewsLeftBound) {
+    Draw(2);
+    GLuint black = 0;
+    const unsigned char texel[4] = {0, 0, 0, 255};
+    glGenTextures(1, &black);
+    glBindTexture(GL_TEXTURE_2D, black);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexCoord2f(0.5f, 0.5f);
+    DrawDividers(2);
+    glFinish();
+    EXPECT_TRUE(IsBarBlue(300, 10));
+    glDeleteTextures(1, &black);
 }
 
 TEST_F(GameScreenPixels, GameEndsWhenTheFirstPibIsOutInAnyPlayerCount) {
