@@ -36,10 +36,8 @@ const double kHeadingAngle[4] = {0, 270, 180, 90};
 
 bool IsRamp(int cell) { return cell >= kRampUp0 && cell <= kRampUp3; }
 bool IsRaised(int cell) { return cell >= kRaisedBlock && cell <= kBridgeAlongY; }
-int RampRisingToward(int dir) { return kRampUp0 + dir; }
-
-int StepX(int dir) { return dir == 1 ? 1 : (dir == 3 ? -1 : 0); }
-int StepY(int dir) { return dir == 0 ? 1 : (dir == 2 ? -1 : 0); }
+int StepX(int dir) { return kDirStepX[dir & 3]; }
+int StepY(int dir) { return kDirStepY[dir & 3]; }
 
 int CellUnder(const Creature* c) { return GetBoardCell(int(c->x), int(c->y)); }
 

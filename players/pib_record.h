@@ -2,6 +2,8 @@
 // tests. Everyone else goes through players/pib.h.
 #pragma once
 
+#include "world/board.h"
+
 struct Bunny;
 struct SparkEmitter;
 
@@ -52,10 +54,3 @@ struct Pib {
 // The record of pib p, or null (with a message) for an index outside 0 to 3.
 Pib* FindPib(int p);
 
-// One step in each direction 0 to 3 (+y, +x, -y, -x).
-constexpr int kDirStepX[4] = {0, 1, 0, -1};
-constexpr int kDirStepY[4] = {1, 0, -1, 0};
-
-// The ramp types that rise and that fall along direction dir.
-inline int RampRisingToward(int dir) { return (dir & 3) + 1; }
-inline int RampFallingToward(int dir) { return ((dir + 2) & 3) + 1; }

@@ -24,6 +24,14 @@ enum FloorType {
     kOffBoard = -1
 };
 
+// One step in each direction 0 to 3 (+y, +x, -y, -x).
+constexpr int kDirStepX[4] = {0, 1, 0, -1};
+constexpr int kDirStepY[4] = {1, 0, -1, 0};
+
+// The ramp types that rise and that fall along direction dir.
+inline int RampRisingToward(int dir) { return kRampUp0 + (dir & 3); }
+inline int RampFallingToward(int dir) { return kRampUp0 + ((dir + 2) & 3); }
+
 // Grids are arrays of row pointers; board[x][y] is cell (x, y).
 extern int boardWidth;
 extern int boardHeight;

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "players/pib.h"
-#include "players/pib_record.h"
 #include "world/board.h"
 #include "world/nurbs_patch.h"
 
