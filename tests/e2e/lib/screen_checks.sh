@@ -47,6 +47,12 @@ expect_hud_strip() {
 
 # The menus draw a square of the window's height centred across it: the
 # 75-pixel margins left and right stay black.
+menu_square_showing() {
+  [ "$(mean_colour "$1" 70 450 0 0)" = "0 0 0" ] &&
+    [ "$(mean_colour "$1" 70 450 530 0)" = "0 0 0" ] &&
+    [ "$(mean_colour "$1" 300 300 150 75)" != "0 0 0" ]
+}
+
 expect_menu_square() {
   local left right centre
   left="$(mean_colour "$1" 70 450 0 0)"
