@@ -21,8 +21,9 @@ GLuint worldTextures[kWorldTexCount];
 GLuint exteriorBlockList, freePoleList, usedPoleList, floorTileList;
 // The board and the wall ring never change in play: their cells are compiled
 // once per world, at their first drawing, and replayed in every view.
-GLuint fixedCellsList, exteriorRingList;
+GLuint fixedCellsList, exteriorRingList, polesList;
 bool boardListsStale = true;
+unsigned polesSignature;  // of the pole values polesList was compiled from
 int texturingOn = 0;
 int gemSpin = 0;
 
@@ -324,8 +325,9 @@ void DrawExteriorRing() {
 // unknown type is refused when the board is first drawn.
 void CompileStaleBoardLists() {
     if (!boardListsStale) return;
-    for (GLuint list : {fixedCellsList, exteriorRingList})
+    for (GLuint list : {fixedCellsList, exteriorRingList, polesList})
         if (list) glDeleteLists(list, 1);
+    polesList = 0;
     fixedCellsList = CompileList(DrawFixedCells);
     exteriorRingList = CompileList(DrawExteriorRing);
     boardListsStale = false;
@@ -428,9 +430,9 @@ void DrawExteriorBlock() {
     Bind(0);
 }
 
-// Every pole in one batch of quads: poles turn from free to used in play, so
-// they are gathered afresh in every view.
-void DrawPoles() {
+namespace {
+// Every pole in one batch of quads.
+void EmitPoles() {
     glBegin(GL_QUADS);
     for (int i = 1; i < boardWidth; ++i) {
         for (int j = 1; j < boardHeight; ++j) {
@@ -445,6 +447,28 @@ void DrawPoles() {
     }
     glEnd();
     MoveBatchTo(0, 0);
+}
+
+unsigned PoleSignature() {
+    unsigned h = 2166136261u;
+    for (int i = 0; i < boardWidth - 1; ++i)
+        for (int j = 0; j < boardHeight - 1; ++j)
+            h = (h ^ unsigned(poles[i][j] * 3 + poles2[i][j])) * 16777619u;
+    return h;
+}
+}  // namespace
+
+// Poles turn from free to used only when a band goes up, so their batch is
+// compiled once and again only when a pole value has changed.
+void DrawPoles() {
+    CompileStaleBoardLists();
+    unsigned signature = PoleSignature();
+    if (!polesList || signature != polesSignature) {
+        if (polesList) glDeleteLists(polesList, 1);
+        polesList = CompileList(EmitPoles);
+        polesSignature = signature;
+    }
+    glCallList(polesList);
 }
 
 void DrawFreePole() {
