@@ -19,20 +19,22 @@ xdotool mousemove 300 200  # keyboard focus follows the pointer without a window
 # The menus and the pause key look at the key table once per frame, so a
 # press must outlast a slow frame to be seen.
 tap() { key_tap "$1" 0.4; sleep 0.3; }
-# "a" acts while held, once the idle step sees it; a slow frame (a band
-# wobbling under the software renderer) can swallow a short hold, so hold it
-# until the title page shows.
-hold_a_until_title() {
+# Keys read in play ("a" while held, "p" on its press) are seen by the idle
+# step, and a slow frame (a band wobbling under the software renderer, more
+# so under the sanitizers) can swallow a short press: hold the key until the
+# screen shows its effect.
+hold_until() {  # key, check of a screenshot, what
   local start=$SECONDS
-  key_down a
+  key_down "$1"
   until { sleep 0.5; import -window root -crop 600x450+0+0 +repage "$OUT/probe.png";
-          menu_square_showing "$OUT/probe.png"; }; do
-    [ $((SECONDS - start)) -lt 30 ] || { key_up a; fail "holding a did not bring back the title"; }
+          "$2" "$OUT/probe.png"; }; do
+    [ $((SECONDS - start)) -lt 30 ] || { key_up "$1"; fail "holding $1 did not bring $3"; }
   done
-  sleep 0.5
-  key_up a
   sleep 0.3
+  key_up "$1"
+  sleep 1  # the release must be seen too, or the next press is no press
 }
+hold_a_until_title() { hold_until a menu_square_showing "back the title"; }
 shot() { sleep 0.3; import -window root -crop 600x450+0+0 +repage "$OUT/$1.png"; }
 
 fade_is_up() {
@@ -80,10 +82,10 @@ play_one() {  # world, players, tag
   expect_views "$OUT/$tag-d-play.png" "$players"
   expect_minimap "$OUT/$tag-d-play.png" "$players"
   expect_not_paused "$OUT/$tag-d-play.png"
-  tap p
+  hold_until p paused_showing "up the pause picture"
   shot "$tag-e-paused"
   expect_paused "$OUT/$tag-e-paused.png"
-  tap p
+  hold_until p not_paused_showing "play back"
   shot "$tag-f-resumed"
   expect_not_paused "$OUT/$tag-f-resumed.png"
   hold_a_until_title

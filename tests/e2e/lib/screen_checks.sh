@@ -139,6 +139,9 @@ gold_share() {
       END { print int(100 * k / n) }'
 }
 
+paused_showing() { [ "$(gold_share "$1")" -ge 8 ]; }
+not_paused_showing() { [ "$(gold_share "$1")" -lt 8 ]; }
+
 expect_paused() {
   local share
   share="$(gold_share "$1")"
