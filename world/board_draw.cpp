@@ -18,7 +18,7 @@ const char* const kWorldTextureFiles[kWorldTexCount] = {
     "bg02.sgi", "purple.sgi", "newfloor.sgi", "bg11.sgi", "spiral.sgi", "step.sgi", "box.sgi", "whitepib.sgi"};
 
 GLuint worldTextures[kWorldTexCount];
-GLuint exteriorBlockList, freePoleList, usedPoleList, floorTileList;
+GLuint freePoleList, floorTileList;
 // The board and the wall ring never change in play: their cells are compiled
 // once per world, at their first drawing, and replayed in every view.
 GLuint fixedCellsList, exteriorRingList, polesList;
@@ -360,11 +360,9 @@ void LoadWorldTextures() {
 }
 
 void BuildBoardLists() {
-    for (GLuint list : {exteriorBlockList, freePoleList, usedPoleList, floorTileList})
+    for (GLuint list : {freePoleList, floorTileList})
         if (list) glDeleteLists(list, 1);
-    exteriorBlockList = CompileList(DrawExteriorBlock);
     freePoleList = CompileList(DrawFreePole);
-    usedPoleList = CompileList(DrawUsedPole);
     floorTileList = CompileList(DrawFloorTile);
 }
 
@@ -423,13 +421,6 @@ void DrawExterior() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
-void DrawExteriorBlock() {
-    BindWorld(kWallTex);
-    Material(kWallColor);
-    DrawFaces(kExteriorBlockFaces, 5);
-    Bind(0);
-}
-
 namespace {
 // Every pole in one batch of quads.
 void EmitPoles() {
@@ -474,12 +465,6 @@ void DrawPoles() {
 void DrawFreePole() {
     glBegin(GL_QUADS);
     EmitFreePole();
-    glEnd();
-}
-
-void DrawUsedPole() {
-    glBegin(GL_QUADS);
-    EmitUsedPole();
     glEnd();
 }
 

@@ -32,9 +32,7 @@ void DrawBandMapIcons();
 
 // Cell and part models, each in a unit cube at the origin.
 void DrawRamp(int type);
-void DrawExteriorBlock();
 void DrawFreePole();
-void DrawUsedPole();
 void DrawFloorTile();
 void DrawDiamond();
 void DrawGem3D(const GemSlot* gem);
