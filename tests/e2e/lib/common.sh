@@ -9,6 +9,12 @@ if [ -z "${PIB_E2E_DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 
+# xvfb-run can hand over before its server takes connections; wait for it.
+for _ in $(seq 1 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
 GAME="$1"
 DATA="$2"
 OUT="$3/$(basename "$0" .sh)"
