@@ -9,13 +9,20 @@ void LoadRobotTextures() {}
 #include "figures/bunny_animation.h"
 #include "figures/bunny_poses.h"
 
-// A figure with nothing in it: the pibs only need something to point at.
-struct Bunny {
-    int outfit;
-};
+#include "figures/bunny_record.h"
 
-Bunny* NewBunny(int outfit, int) { return new Bunny{outfit}; }
+// A figure with nothing drawn: the pibs only need something to point at.
+Bunny* NewBunny(int outfit, int) {
+    Bunny* b = new Bunny();
+    b->outfit = outfit;
+    return b;
+}
+void DeleteBunny(Bunny* bunny) {
+    ClearBunnyAnimation(bunny);
+    delete bunny;
+}
 void SetBunnyColorScheme(Bunny* bunny, int scheme) { bunny->outfit = scheme; }
+void ShiftBunnyEmittersPalace(Bunny*) {}
 void SetBunnyGlasses(Bunny*, int) {}
 void SetBunnyWhiskers(Bunny*, int) {}
 void SetBunnyFaceMark(Bunny*, int) {}
@@ -27,12 +34,6 @@ void UpdateBunnyEmitters(Bunny*) {}
 void GetBunnyLeftFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
 void GetBunnyRightFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
 
-void TickBunnyAnimation(Bunny*) {}
-void ScheduleBunnyAction(BunnyPose action, Bunny* bunny, int frames, int delay) {
-    if (delay == 0) action(bunny, frames);
-}
-void ClearBunnyAnimation(Bunny*) {}
-void CancelBunnyKind(Bunny*, int) {}
 
 void PoseRest(Bunny*, int) {}
 void PoseTremble(Bunny*, int) {}

@@ -105,6 +105,8 @@ void InitPib(int p, int keyLeft, int keyRight, int keyFire, double x, double y, 
     pib->bumpTimer = 0;
     pib->skipSparkPlacement = 0;
     pib->out = 0;
+    // A world load makes a new figure: the last world's goes with its queues.
+    if (pib->model) DeleteBunny(pib->model);
     pib->model = MakePibFigure(p);
     pib->keyLeft = keyLeft;
     pib->keyRight = keyRight;
