@@ -82,8 +82,28 @@ inline float& RobotSideValue(Robot* r, int side, int f) {
 
 const FigureLayout& RobotLayout();
 
-// The shake offsets shared by every Robot.
+// The texture set, in loading order: frame k (1-based) of a cycle is at its
+// first index + k - 1.
+enum RobotTexture {
+    kRobotFrontPanelTexture,
+    kRobotBandTextures,                             // 2 frames
+    kRobotHamsterTextures = kRobotBandTextures + 2,  // 4 frames each
+    kRobotLeftSquishTextures = kRobotHamsterTextures + 4,
+    kRobotRightSquishTextures = kRobotLeftSquishTextures + 4,
+    kRobotHatTexture = kRobotRightSquishTextures + 4,
+    kRobotTextureCount
+};
+extern unsigned robotTextures[kRobotTextureCount];  // 0 until LoadRobotTextures
+
+// The shake offsets shared by every Robot: NewRobot sets them to 0, each
+// drawing of a shaking Robot draws them anew, and every Robot is drawn by them.
 void GetRobotShakeOffsets(float* jx, float* jy);
+void ResetRobotShakeOffsets();
+
+void RunRobotTimers(Robot* robot);
+void RunRobotTweens(Robot* robot);
+int CountRobotTweens(const Robot* robot);
+int CountRobotTimers(const Robot* robot);
 
 // Which texture frame (1 to 4) the treads' hamster and squish panels show,
 // and which band frame (1 or 2), at the Robot's tread counter.

@@ -2,9 +2,12 @@
 
 #include <GL/glut.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 bool EnsureGlContext() {
     static int state = 0;  // 0 untried, 1 ready, -1 no display
@@ -43,4 +46,19 @@ std::string WriteTextFile(const std::string& dir, const std::string& name,
     std::fwrite(text.data(), 1, text.size(), f);
     std::fclose(f);
     return path;
+}
+
+std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),
+                              void* arg) {
+    char here[4096];
+    if (!getcwd(here, sizeof here) || chdir(dir.c_str()) != 0) {
+        ADD_FAILURE() << "cannot work in " << dir;
+        return "";
+    }
+    fn(arg);
+    if (chdir(here) != 0) ADD_FAILURE() << "cannot return to " << here;
+    std::ifstream in(dir + "/" + file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }

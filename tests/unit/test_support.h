@@ -27,3 +27,8 @@ std::string ScratchDir(const std::string& name);
 // Writes text to a file; returns its path.
 std::string WriteTextFile(const std::string& dir, const std::string& name,
                           const std::string& text);
+
+// Runs fn with dir as the working folder, then reads back the file it wrote
+// there ("" when there is none).
+std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),
+                              void* arg);
