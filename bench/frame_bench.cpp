@@ -24,8 +24,9 @@ BENCHMARK(BM_BareFrame)
     ->Repetitions(kFrameRepetitions)
     ->ReportAggregatesOnly(true);
 
+// World 3 holds the most creatures, each a Robot with two riders.
 void BM_GameFrame(benchmark::State& state) {
-    StartBenchGame(1, int(state.range(0)));
+    StartBenchGame(int(state.range(1)), int(state.range(0)));
     WarmUpBenchGame(2000);
     for (auto _ : state) {
         Display();
@@ -33,9 +34,10 @@ void BM_GameFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GameFrame)
-    ->ArgName("players")
-    ->Arg(1)
-    ->Arg(4)
+    ->ArgNames({"players", "world"})
+    ->Args({1, 1})
+    ->Args({4, 1})
+    ->Args({4, 3})
     ->Unit(benchmark::kMicrosecond)
     ->MinTime(0.5)
     ->Repetitions(kFrameRepetitions)

@@ -2,9 +2,10 @@
 // frames by the tread counter, arms with claws, a bow tie, a face, a domed
 // hat and a propeller carrying the two riders. The fixed shapes are display
 // lists; everything the fields move is placed around them.
-#include <GL/glut.h>
+#include <GL/gl.h>
 
 #include "figures/figure_gl.h"
+#include "figures/figure_mesh.h"
 #include "figures/robot.h"
 #include "figures/robot_record.h"
 #include "figures/rodent.h"
@@ -22,42 +23,39 @@ void Bind(unsigned texture) { glBindTexture(GL_TEXTURE_2D, texture); }
 
 const float kHalfBody = 0.20625f;
 
-// A square outline, for the body and head cubes' plain faces.
-void SquarePrismFaces(float x0, float y0, float side, float zFront, float zBack) {
+// A square outline's four sides and back, for the body and head cubes.
+void SquarePrismFaces(TriangleMesh& m, float x0, float y0, float side, float zFront, float zBack) {
     const float square[4][2] = {{x0, y0}, {x0 + side, y0}, {x0 + side, y0 + side}, {x0, y0 + side}};
     const int all[4] = {0, 1, 2, 3};
-    DrawPrismSides(square, 4, 0, 4, zBack, zFront, PrismAxis::kZ, false);
-    DrawPrismCap(square, all, 4, zBack, -1, PrismAxis::kZ);
+    m.PrismSides(square, 4, 0, 4, zBack, zFront);
+    m.PrismCap(square, all, 4, zBack, -1);
 }
 
-void BodyFrontShape() {
+void BodyFrontShape(TriangleMesh& m) {
     const float h = kHalfBody;
-    glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
-    glTexCoord2f(0, 0);
-    glVertex3f(-h, -h, h);
-    glTexCoord2f(1, 0);
-    glVertex3f(h, -h, h);
-    glTexCoord2f(1, 1);
-    glVertex3f(h, h, h);
-    glTexCoord2f(0, 1);
-    glVertex3f(-h, h, h);
-    glEnd();
+    const float corner[4][3] = {{-h, -h, h}, {h, -h, h}, {h, h, h}, {-h, h, h}};
+    const float normal[3] = {0, 0, 1};
+    const float st[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    m.Quad(corner, normal, st);
 }
-void BodyOtherFacesShape() { SquarePrismFaces(-kHalfBody, -kHalfBody, 2 * kHalfBody, kHalfBody, -kHalfBody); }
+void BodyOtherFacesShape(TriangleMesh& m) {
+    SquarePrismFaces(m, -kHalfBody, -kHalfBody, 2 * kHalfBody, kHalfBody, -kHalfBody);
+}
 
-void BowKnotShape() { glutSolidSphere(0.0275, 10, 10); }
-void BowWedgeShape() { DrawWedge(0.055f, 0.0825f, 0.01375f); }
+void BowKnotShape(TriangleMesh& m) { m.Sphere(0.0275f, 10, 10); }
+void BowWedgesShape(TriangleMesh& m) {
+    m.Wedge(0.055f, 0.0825f, 0.01375f);
+    m.Rotate(180, 0, 0, 1);
+    m.Wedge(0.055f, 0.0825f, 0.01375f);
+}
 
 // A box centred on the x axis.
-void CentredBox(float w, float h, float d) {
-    glPushMatrix();
-    glTranslatef(0, -h / 2, d / 2);
-    DrawBox(w, h, d);
-    glPopMatrix();
+void CentredBox(TriangleMesh& m, float w, float h, float d) {
+    m.Translate(0, -h / 2, d / 2);
+    m.Box(w, h, d);
 }
-void UpperArmShape() { CentredBox(0.231f, 0.132f, 0.09075f); }
-void ForearmShape() { CentredBox(0.1617f, 0.0924f, 0.09075f); }
+void UpperArmShape(TriangleMesh& m) { CentredBox(m, 0.231f, 0.132f, 0.09075f); }
+void ForearmShape(TriangleMesh& m) { CentredBox(m, 0.1617f, 0.0924f, 0.09075f); }
 
 // Two jaws open toward +x around a notch; the back edge at x = 0 stays open.
 const float kClawOutline[10][2] = {
@@ -66,13 +64,13 @@ const float kClawOutline[10][2] = {
     {0.0502656f, -0.07854f}, {0, -0.015708f},
 };
 const int kClawPieces[4][4] = {{1, 2, 3, 4}, {8, 5, 6, 7}, {0, 1, 4, 5}, {0, 5, 8, 9}};
-void ClawShape() {
+void ClawShape(TriangleMesh& m) {
     const float z = 0.0340312f;
     for (const auto& piece : kClawPieces) {
-        DrawPrismCap(kClawOutline, piece, 4, z, 1, PrismAxis::kZ);
-        DrawPrismCap(kClawOutline, piece, 4, -z, -1, PrismAxis::kZ);
+        m.PrismCap(kClawOutline, piece, 4, z, 1);
+        m.PrismCap(kClawOutline, piece, 4, -z, -1);
     }
-    DrawPrismSides(kClawOutline, 10, 0, 9, -z, z, PrismAxis::kZ, false);
+    m.PrismSides(kClawOutline, 10, 0, 9, -z, z);
 }
 
 // The tread's side outline as (z, y), rear to front along the top.
@@ -81,77 +79,101 @@ const float kTreadOutline[8][2] = {
     {0.309375f, -0.0589286f}, {0.103125f, -0.103125f},  {-0.103125f, -0.103125f}, {-0.309375f, -0.0589286f},
 };
 const float kTreadWidth = 0.20625f;
+
+// Both treads are fixed to the body and show the same frames: each list
+// holds one kind of face of both, the second mirrored.
+void BothTreads(TriangleMesh& m, void (*faces)(TriangleMesh&)) {
+    for (int side = 0; side < 2; ++side) {
+        m.Push();
+        if (side == 1) m.Scale(-1, 1, 1);
+        m.Translate(0.119625f, -0.20625f, 0);
+        faces(m);
+        m.Pop();
+    }
+}
 // A side panel's corners: rear bottom, rear top, front top, front bottom; the
 // texture's s runs from 1 at the rear to 0 at the front.
-struct TreadPanel {
-    int corner[4];
-};
-const TreadPanel kMiddlePanel{{6, 1, 2, 5}};
-const TreadPanel kBackPanel{{7, 0, 1, 6}};
-const TreadPanel kFrontPanel{{5, 2, 3, 4}};
-
-void TreadPanelShape(const TreadPanel& panel) {
+void TreadPanels(TriangleMesh& m, const int (&corners)[4]) {
     const float st[4][2] = {{1, 0}, {1, 1}, {0, 1}, {0, 0}};
-    glBegin(GL_QUADS);
     for (float x : {0.0f, kTreadWidth}) {
-        glNormal3f(x == 0 ? -1.0f : 1.0f, 0, 0);
+        const float normal[3] = {x == 0 ? -1.0f : 1.0f, 0, 0};
+        float corner[4][3];
         for (int k = 0; k < 4; ++k) {
-            const float* p = kTreadOutline[panel.corner[k]];
-            glTexCoord2fv(st[k]);
-            glVertex3f(x, p[1], p[0]);
+            const float* p = kTreadOutline[corners[k]];
+            corner[k][0] = x, corner[k][1] = p[1], corner[k][2] = p[0];
         }
+        m.Quad(corner, normal, st);
     }
-    glEnd();
 }
-void TreadMiddleShape() { TreadPanelShape(kMiddlePanel); }
-void TreadBackShape() { TreadPanelShape(kBackPanel); }
-void TreadFrontShape() { TreadPanelShape(kFrontPanel); }
-void TreadBandShape() { DrawPrismSides(kTreadOutline, 8, 0, 8, 0, kTreadWidth, PrismAxis::kX, true); }
+void TreadMiddleShape(TriangleMesh& m) {
+    BothTreads(m, [](TriangleMesh& t) { TreadPanels(t, {6, 1, 2, 5}); });
+}
+void TreadBackShape(TriangleMesh& m) {
+    BothTreads(m, [](TriangleMesh& t) { TreadPanels(t, {7, 0, 1, 6}); });
+}
+void TreadFrontShape(TriangleMesh& m) {
+    BothTreads(m, [](TriangleMesh& t) { TreadPanels(t, {5, 2, 3, 4}); });
+}
+void TreadBandShape(TriangleMesh& m) {
+    BothTreads(m, [](TriangleMesh& t) {
+        t.PrismSides(kTreadOutline, 8, 0, 8, 0, kTreadWidth, TriangleMesh::Axis::kX, true);
+    });
+}
 
 // The head cube with a mouth opening in its front face.
 const float kHeadSide = 0.275f;
-void HeadShellShape() {
+void HeadShellShape(TriangleMesh& m) {
     const float s = kHeadSide;
     const float strips[4][4] = {// x0, y0, x1, y1 around the mouth
                                 {0, 0, s, 0.055f},
                                 {0, 0.11f, s, s},
                                 {0, 0.055f, 0.06875f, 0.11f},
                                 {0.20625f, 0.055f, s, 0.11f}};
-    glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
+    const float normal[3] = {0, 0, 1};
     for (const auto& q : strips) {
-        glVertex3f(q[0], q[1], 0);
-        glVertex3f(q[2], q[1], 0);
-        glVertex3f(q[2], q[3], 0);
-        glVertex3f(q[0], q[3], 0);
+        const float corner[4][3] = {{q[0], q[1], 0}, {q[2], q[1], 0}, {q[2], q[3], 0}, {q[0], q[3], 0}};
+        m.Quad(corner, normal);
     }
-    glEnd();
-    SquarePrismFaces(0, 0, s, 0, -s);
+    SquarePrismFaces(m, 0, 0, s, 0, -s);
 }
-void TongueShape() {
-    glPushMatrix();
-    glTranslatef(0.103125f, 0.0825f, -0.1375f);
-    DrawBox(0.06875f, 0.0275f, 0.0916667f);
-    glPopMatrix();
+void TongueShape(TriangleMesh& m) {
+    m.Translate(0.103125f, 0.0825f, -0.1375f);
+    m.Box(0.06875f, 0.0275f, 0.0916667f);
 }
-void HatDomeShape() {
-    GLUquadric* q = gluNewQuadric();
-    gluQuadricTexture(q, GL_TRUE);
-    glRotatef(225, 0, 1, 0);
-    gluSphere(q, 0.12375, 10, 10);
-    glRotatef(-225, 0, 1, 0);
-    gluDeleteQuadric(q);
+// Where the hat sits on the head.
+void ToHat(TriangleMesh& m) { m.Translate(0.1375f, 0.275f, -0.1375f); }
+void HatDomeShape(TriangleMesh& m) {
+    ToHat(m);
+    m.Rotate(225, 0, 1, 0);
+    m.Sphere(0.12375f, 10, 10, true);
 }
-void BladeShape() { DrawWedge(0.12375f, 0.2475f, 0.0176786f); }
+void BladesShape(TriangleMesh& m) {
+    m.Wedge(0.12375f, 0.2475f, 0.0176786f);
+    m.Rotate(180, 0, 0, 1);
+    m.Wedge(0.12375f, 0.2475f, 0.0176786f);
+}
 
+// Both eye plates, from the face's centre: the right one at -x, the left
+// one its mirror.
 const float kEyePlateOutline[5][2] = {{0, 0}, {0.0825f, 0}, {0.0825f, 0.06875f}, {0.04125f, 0.11f}, {0, 0.11f}};
-void EyePlateShape() { DrawConvexPrism(kEyePlateOutline, 5, 0, 0.0275f); }
-void BrowShape() { DrawWedge(0.04125f, 0.0825f, 0.0275f); }
+void ToFace(TriangleMesh& m) { m.Translate(0.1375f, 0.1375f, 0); }
+void EyePlatesShape(TriangleMesh& m) {
+    ToFace(m);
+    for (int side = 0; side < 2; ++side) {
+        m.Push();
+        if (side == 1) m.Scale(-1, 1, 1);
+        m.Translate(-0.1045f, 0, 0);
+        m.ConvexPrism(kEyePlateOutline, 5, 0, 0.0275f);
+        m.Pop();
+    }
+}
+void UnitBoxShape(TriangleMesh& m) { m.Box(1, 1, 1); }
+void BrowShape(TriangleMesh& m) { m.Wedge(0.04125f, 0.0825f, 0.0275f); }
 
 struct Lists {
-    unsigned bodyFront, bodyOther, bowKnot, bowWedge, upperArm, forearm, claw;
+    unsigned bodyFront, bodyOther, bowKnot, bowWedges, upperArm, forearm, claw;
     unsigned treadMiddle, treadBack, treadFront, treadBand;
-    unsigned headShell, tongue, hatDome, blade, eyePlate, brow;
+    unsigned headShell, tongue, hatDome, blades, eyePlates, unitBox, brow;
 } lists;
 
 float Side(const Robot* r, int side, int f) { return r->field[f + side * kRobotSideFieldCount]; }
@@ -169,9 +191,7 @@ void DrawBowtie(const Robot* r) {
     glTranslatef(0, 0, 0.0275f);
     CallFixedList(lists.bowKnot, BowKnotShape);
     glRotatef(r->field[kRobotBowtie], 0, 0, 1);
-    CallFixedList(lists.bowWedge, BowWedgeShape);
-    glRotatef(180, 0, 0, 1);
-    CallFixedList(lists.bowWedge, BowWedgeShape);
+    CallFixedList(lists.bowWedges, BowWedgesShape);
     glPopMatrix();
 }
 
@@ -193,11 +213,9 @@ void DrawArm(const Robot* r, int side) {
     glPopMatrix();
 }
 
-void DrawTread(const Robot* r, int side) {
+// Both treads at once: every face shows the frame of the tread counter.
+void DrawTreads(const Robot* r) {
     int frame = RobotTreadPanelFrame(r) - 1;
-    glPushMatrix();
-    if (side == 1) glScalef(-1, 1, 1);
-    glTranslatef(0.119625f, -0.20625f, 0);
     White();
     Bind(robotTextures[kRobotHamsterTextures + frame]);
     CallFixedList(lists.treadMiddle, TreadMiddleShape);
@@ -208,12 +226,11 @@ void DrawTread(const Robot* r, int side) {
     Bind(robotTextures[kRobotBandTextures + RobotTreadBandFrame(r) - 1]);
     CallFixedList(lists.treadBand, TreadBandShape);
     Bind(0);
-    glPopMatrix();
 }
 
 void DrawPropeller(Robot* r) {
     Bind(0);
-    glTranslatef(0, 0.1414286f, 0);
+    glTranslatef(0.1375f, 0.275f + 0.1414286f, -0.1375f);  // above the hat's centre
     glRotatef(90, 1, 0, 0);
     glRotatef(r->field[kRobotPropeller], 0, 0, 1);
     for (int blade = 0; blade < 2; ++blade) {
@@ -223,15 +240,14 @@ void DrawPropeller(Robot* r) {
         glRotatef(90, 0, 1, 0);
         DrawRodent(r->rider[blade]);
         glPopMatrix();
-        White();
-        CallFixedList(lists.blade, BladeShape);
         glRotatef(180, 0, 0, 1);
     }
+    White();
+    CallFixedList(lists.blades, BladesShape);
 }
 
 void DrawHat(Robot* r) {
     glPushMatrix();
-    glTranslatef(0.1375f, 0.275f, -0.1375f);
     White();
     Bind(robotTextures[kRobotHatTexture]);
     CallFixedList(lists.hatDome, HatDomeShape);
@@ -239,20 +255,18 @@ void DrawHat(Robot* r) {
     glPopMatrix();
 }
 
-// One eye and its brow; the left side is the right one mirrored.
-void DrawEyeAndBrow(const Robot* r, int side) {
+// The eyeballs and brows the fields place on the plates; the left side is
+// the right one mirrored.
+void DrawEyeballAndBrow(const Robot* r, int side) {
     const float* f = &r->field[side * kRobotSideFieldCount];
     glPushMatrix();
     if (side == 0) glScalef(-1, 1, 1);
-    glTranslatef(-0.1045f, 0, 0);
-    SetFigureMaterial(1, 0, 0);
-    CallFixedList(lists.eyePlate, EyePlateShape);
-    SetFigureMaterial(1, 1, 0);
-    glTranslatef(f[kRobotEyeballXcor], f[kRobotEyeballYcor], 0.055f);
-    DrawBox(f[kRobotEyeballWidth], f[kRobotEyeballHeight], 0.0275f);
-    glPopMatrix();
     glPushMatrix();
-    if (side == 0) glScalef(-1, 1, 1);
+    SetFigureMaterial(1, 1, 0);
+    glTranslatef(-0.1045f + f[kRobotEyeballXcor], f[kRobotEyeballYcor], 0.055f);
+    glScalef(f[kRobotEyeballWidth], f[kRobotEyeballHeight], 0.0275f);
+    CallFixedList(lists.unitBox, UnitBoxShape);
+    glPopMatrix();
     SetFigureMaterial(0, 1, 0);
     glTranslatef(-f[kRobotEyebrowXloc], f[kRobotEyebrowYloc], 0);
     glRotatef(f[kRobotEyebrowOrientation], 0, 0, 1);
@@ -270,10 +284,12 @@ void DrawHead(Robot* r) {
     DrawHat(r);
     SetFigureMaterial(1.0f, 0.7f, 0.7f);
     CallFixedList(lists.tongue, TongueShape);
+    SetFigureMaterial(1, 0, 0);
+    CallFixedList(lists.eyePlates, EyePlatesShape);
     glPushMatrix();
     glTranslatef(0.1375f, 0.1375f, 0);
-    DrawEyeAndBrow(r, 1);
-    DrawEyeAndBrow(r, 0);
+    DrawEyeballAndBrow(r, 1);
+    DrawEyeballAndBrow(r, 0);
     glPopMatrix();
     glPopMatrix();
 }
@@ -302,6 +318,11 @@ void DrawRobot(Robot* robot) {
         shakeX = float(RandomInRange(-0.01, 0.01));
     }
     Bind(0);
+    // Everything the figure reaches, riders included, lies within this sphere.
+    if (!SphereInView(f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f)) {
+        glEnable(GL_NORMALIZE);  // as the riders would have left it
+        return;
+    }
     glPushMatrix();
     glTranslatef(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
     RotateXyz(&f[kRobotBodyAngleX]);
@@ -313,8 +334,7 @@ void DrawRobot(Robot* robot) {
     DrawBowtie(robot);
     DrawArm(robot, 0);
     DrawArm(robot, 1);
-    DrawTread(robot, 0);
-    DrawTread(robot, 1);
+    DrawTreads(robot);
     DrawHead(robot);
     glPopMatrix();
 }

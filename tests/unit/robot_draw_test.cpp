@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "figures/figure_gl.h"
 #include "figures/robot.h"
 #include "figures/robot_record.h"
 #include "figures/rodent.h"
@@ -50,8 +51,14 @@ Picture ReadBack() {
     return p;
 }
 
-Picture DrawAlone(Robot* robot, bool textured, float turn = 0) {
+Picture DrawAlone(Robot* robot, bool textured, float turn = 0, bool lit = false) {
     SetUpFlatView(textured);
+    if (lit) {
+        const GLfloat dim[4] = {0.2f, 0.2f, 0.2f, 1}, from[4] = {1, 1, 2, 0};
+        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
+        glEnable(GL_LIGHT0);
+        glLightfv(GL_LIGHT0, GL_POSITION, from);
+    }
     glRotatef(turn, 0, 1, 0);
     DrawRobot(robot);
     return ReadBack();
@@ -116,6 +123,8 @@ TEST(RobotDrawing, ARobotDrawnAloneShowsBodyTreadsBowTieFaceHatAndRiders) {
     Picture back = DrawAlone(robot.get(), true, 180);
     EXPECT_GT(CountColour(back, 0.1f, 0.1f, 0.2f, -0.35f, -0.05f), 2000);
     EXPECT_TRUE(SavePng(dir + "/robot-back.png", back));
+    // In a light from the front, upper left, turned a little.
+    EXPECT_TRUE(SavePng(dir + "/robot-lit.png", DrawAlone(robot.get(), true, 30, true)));
 
     GLint mode = 0, bound = -1;
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
@@ -181,4 +190,28 @@ TEST(RobotDrawing, ShakeOffsetsAreSharedByEveryRobot) {
     std::unique_ptr<Robot, RobotDeleter> fresh(NewRobot());  // sets both back to 0
     Picture calm = DrawAlone(still.get(), false);
     EXPECT_NE(afterShake.rgb, calm.rgb) << "the still Robot is drawn offset";
+}
+
+TEST(FigureDrawing, OnlyFiguresReachingIntoTheViewVolumeAreSent) {
+    ASSERT_TRUE(EnsureGlContext());
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60, 4.0 / 3.0, 0.1, 20);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    struct Case {
+        float x, y, z, radius;
+        bool seen;
+    };
+    const Case cases[] = {
+        {0, 0, -5, 0.1f, true},    {0, 0, 5, 1, false},       {0, 0, 0.5f, 1, true},  // behind, but reaching
+        {20, 0, -5, 1, false},     {3, 0, -5, 1, true},       {0, 0, -25, 1, false},
+        {0, 0, -20.5f, 1, true},   {0, -30, -10, 1, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SphereInView(c.x, c.y, c.z, c.radius), c.seen) << c.x << " " << c.y << " " << c.z;
+    glTranslatef(0, 0, -5);  // the modelview counts too
+    EXPECT_TRUE(SphereInView(0, 0, 0, 0.1f));
+    EXPECT_FALSE(SphereInView(0, 0, 10, 0.1f));
+    glLoadIdentity();
 }
