@@ -2,6 +2,7 @@
 #pragma once
 
 class TriangleMesh;
+class FigureBatch;
 
 // Ambient and diffuse of front and back faces.
 void SetFigureMaterial(float r, float g, float b, float a = 1.0f);

@@ -3,18 +3,13 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstring>
+#include <map>
+#include <tuple>
 
 namespace {
 
 const float kPi = 3.14159265358979f;
-
-void Multiply(std::vector<float>& m, const float* r) {
-    std::vector<float> out(16, 0.0f);
-    for (int c = 0; c < 4; ++c)
-        for (int row = 0; row < 4; ++row)
-            for (int k = 0; k < 4; ++k) out[c * 4 + row] += m[k * 4 + row] * r[c * 4 + k];
-    m = out;
-}
 
 void Normalize(float* v) {
     float len = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
@@ -40,21 +35,49 @@ void Place(TriangleMesh::Axis axis, float a, float b, float c, float* out) {
     }
 }
 
+void TransformPoint(const float* m, const float* p, float* out) {
+    for (int r = 0; r < 3; ++r) out[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+}
+
+void TransformNormal(const float* nm, const float* n, float* out) {
+    for (int r = 0; r < 3; ++r) out[r] = nm[r * 3] * n[0] + nm[r * 3 + 1] * n[1] + nm[r * 3 + 2] * n[2];
+    Normalize(out);
+}
+
 }  // namespace
 
-TriangleMesh::TriangleMesh() : matrix_{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1} {}
+Placement::Placement() { Reset(); }
 
-void TriangleMesh::Translate(float x, float y, float z) {
-    const float t[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1};
-    Multiply(matrix_, t);
+void Placement::Reset() {
+    static const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    std::memcpy(matrix_, kIdentity, sizeof matrix_);
+    stack_.clear();
 }
 
-void TriangleMesh::Scale(float x, float y, float z) {
-    const float s[16] = {x, 0, 0, 0, 0, y, 0, 0, 0, 0, z, 0, 0, 0, 0, 1};
-    Multiply(matrix_, s);
+void Placement::Multiply(const float* r) {
+    float out[16];
+    for (int c = 0; c < 4; ++c)
+        for (int row = 0; row < 4; ++row) {
+            float sum = 0;
+            for (int k = 0; k < 4; ++k) sum += matrix_[k * 4 + row] * r[c * 4 + k];
+            out[c * 4 + row] = sum;
+        }
+    std::memcpy(matrix_, out, sizeof matrix_);
 }
 
-void TriangleMesh::Rotate(float degrees, float x, float y, float z) {
+void Placement::Translate(float x, float y, float z) {
+    for (int r = 0; r < 3; ++r) matrix_[12 + r] += matrix_[r] * x + matrix_[4 + r] * y + matrix_[8 + r] * z;
+}
+
+void Placement::Scale(float x, float y, float z) {
+    for (int r = 0; r < 3; ++r) {
+        matrix_[r] *= x;
+        matrix_[4 + r] *= y;
+        matrix_[8 + r] *= z;
+    }
+}
+
+void Placement::Rotate(float degrees, float x, float y, float z) {
     float axis[3] = {x, y, z};
     Normalize(axis);
     float a = degrees * kPi / 180, c = std::cos(a), s = std::sin(a), k = 1 - c;
@@ -63,94 +86,93 @@ void TriangleMesh::Rotate(float degrees, float x, float y, float z) {
                          x * y * k - z * s, y * y * k + c,     z * y * k + x * s, 0,
                          x * z * k + y * s, y * z * k - x * s, z * z * k + c,     0,
                          0,                 0,                 0,                 1};
-    Multiply(matrix_, r);
+    Multiply(r);
 }
 
-void TriangleMesh::Push() { stack_.push_back(matrix_); }
+void Placement::Push() { stack_.insert(stack_.end(), matrix_, matrix_ + 16); }
 
-void TriangleMesh::Pop() {
-    if (stack_.empty()) return;
-    matrix_ = stack_.back();
-    stack_.pop_back();
+void Placement::Pop() {
+    if (stack_.size() < 16) return;
+    std::memcpy(matrix_, &stack_[stack_.size() - 16], sizeof matrix_);
+    stack_.resize(stack_.size() - 16);
 }
 
-// The vertex through the matrix, its normal through the inverse transpose
-// (the cofactors of the upper 3x3, which differ from it only by a scale).
-void TriangleMesh::Add(const float* p, const float* n, const float* st) {
-    const std::vector<float>& m = matrix_;
-    Vertex v{};
-    for (int r = 0; r < 3; ++r) v.p[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
-    auto at = [&](int row, int col) { return m[col * 4 + row]; };
-    for (int r = 0; r < 3; ++r) {
-        int r1 = (r + 1) % 3, r2 = (r + 2) % 3;
-        float cof[3];
+void Placement::NormalMatrix(float* out) const {
+    auto at = [this](int row, int col) { return matrix_[col * 4 + row]; };
+    for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c) {
-            int c1 = (c + 1) % 3, c2 = (c + 2) % 3;
-            cof[c] = at(r1, c1) * at(r2, c2) - at(r1, c2) * at(r2, c1);
+            int r1 = (r + 1) % 3, r2 = (r + 2) % 3, c1 = (c + 1) % 3, c2 = (c + 2) % 3;
+            out[r * 3 + c] = at(r1, c1) * at(r2, c2) - at(r1, c2) * at(r2, c1);
         }
-        v.n[r] = cof[0] * n[0] + cof[1] * n[1] + cof[2] * n[2];
-    }
-    Normalize(v.n);
-    float det = at(0, 0) * (at(1, 1) * at(2, 2) - at(1, 2) * at(2, 1)) -
-                at(0, 1) * (at(1, 0) * at(2, 2) - at(1, 2) * at(2, 0)) +
-                at(0, 2) * (at(1, 0) * at(2, 1) - at(1, 1) * at(2, 0));
+    float det = at(0, 0) * out[0] + at(0, 1) * out[1] + at(0, 2) * out[2];
     if (det < 0)
-        for (float& c : v.n) c = -c;
+        for (int i = 0; i < 9; ++i) out[i] = -out[i];
+}
+
+// The vertex through the matrix; a vertex met before is shared.
+unsigned TriangleMesh::Add(const float* p, const float* n, const float* st) {
+    float nm[9];
+    NormalMatrix(nm);
+    Vertex v{};
+    TransformPoint(Matrix(), p, v.p);
+    TransformNormal(nm, n, v.n);
     if (st) {
         v.st[0] = st[0], v.st[1] = st[1];
         textured_ = true;
     }
+    for (size_t i = vertices_.size(); i-- > 0 && i + 64 > vertices_.size();)
+        if (std::memcmp(&vertices_[i], &v, sizeof v) == 0) return unsigned(i);
     vertices_.push_back(v);
+    return unsigned(vertices_.size() - 1);
+}
+
+void TriangleMesh::Triangle(unsigned a, unsigned b, unsigned c) {
+    if (a == b || b == c || a == c) return;  // a pole's empty sliver
+    indices_.insert(indices_.end(), {a, b, c});
 }
 
 void TriangleMesh::Sphere(float radius, int slices, int stacks, bool textured) {
-    auto point = [&](int i, int j, float* p, float* n, float* st) {
+    auto point = [&](int i, int j) {
         float phi = kPi * float(i) / float(stacks);  // from the +z pole
-        float theta = 2 * kPi * float(j) / float(slices);
-        n[0] = std::sin(phi) * -std::sin(theta);
-        n[1] = std::sin(phi) * std::cos(theta);
-        n[2] = std::cos(phi);
-        for (int k = 0; k < 3; ++k) p[k] = n[k] * radius;
-        st[0] = float(j) / float(slices);
-        st[1] = 1 - float(i) / float(stacks);
+        float theta = 2 * kPi * float(j % slices) / float(slices);
+        float n[3] = {std::sin(phi) * -std::sin(theta), std::sin(phi) * std::cos(theta), std::cos(phi)};
+        if (i == 0 || i == stacks) n[0] = n[1] = 0;
+        float p[3] = {n[0] * radius, n[1] * radius, n[2] * radius};
+        float st[2] = {float(j) / float(slices), 1 - float(i) / float(stacks)};
+        if (!textured && (i == 0 || i == stacks)) st[0] = 0;
+        return Add(p, n, textured ? st : nullptr);
     };
     for (int i = 0; i < stacks; ++i)
         for (int j = 0; j < slices; ++j) {
-            float p[4][3], n[4][3], st[4][2];
-            point(i, j, p[0], n[0], st[0]);
-            point(i + 1, j, p[1], n[1], st[1]);
-            point(i + 1, j + 1, p[2], n[2], st[2]);
-            point(i, j + 1, p[3], n[3], st[3]);
-            const int order[6] = {0, 1, 2, 0, 2, 3};
-            for (int k : order) Add(p[k], n[k], textured ? st[k] : nullptr);
+            unsigned a = point(i, j), b = point(i + 1, j), c = point(i + 1, j + 1), d = point(i, j + 1);
+            Triangle(a, b, c);
+            Triangle(a, c, d);
         }
 }
 
 void TriangleMesh::Cylinder(float base, float top, float height, int slices, int stacks) {
     float slope = (base - top) / height;
-    auto point = [&](int i, int j, float* p, float* n) {
-        float theta = 2 * kPi * float(j) / float(slices);
-        float z = height * float(i) / float(stacks);
+    auto point = [&](int i, int j) {
+        float theta = 2 * kPi * float(j % slices) / float(slices);
         float r = base + (top - base) * float(i) / float(stacks);
-        p[0] = r * std::sin(theta), p[1] = r * std::cos(theta), p[2] = z;
-        n[0] = std::sin(theta), n[1] = std::cos(theta), n[2] = slope;
+        float p[3] = {r * std::sin(theta), r * std::cos(theta), height * float(i) / float(stacks)};
+        float n[3] = {std::sin(theta), std::cos(theta), slope};
         Normalize(n);
+        return Add(p, n, nullptr);
     };
     for (int i = 0; i < stacks; ++i)
         for (int j = 0; j < slices; ++j) {
-            float p[4][3], n[4][3];
-            point(i, j, p[0], n[0]);
-            point(i, j + 1, p[1], n[1]);
-            point(i + 1, j + 1, p[2], n[2]);
-            point(i + 1, j, p[3], n[3]);
-            const int order[6] = {0, 1, 2, 0, 2, 3};
-            for (int k : order) Add(p[k], n[k], nullptr);
+            unsigned a = point(i, j), b = point(i, j + 1), c = point(i + 1, j + 1), d = point(i + 1, j);
+            Triangle(a, b, c);
+            Triangle(a, c, d);
         }
 }
 
 void TriangleMesh::Quad(const float (*corner)[3], const float* normal, const float (*st)[2]) {
-    const int order[6] = {0, 1, 2, 0, 2, 3};
-    for (int k : order) Add(corner[k], normal, st ? st[k] : nullptr);
+    unsigned k[4];
+    for (int i = 0; i < 4; ++i) k[i] = Add(corner[i], normal, st ? st[i] : nullptr);
+    Triangle(k[0], k[1], k[2]);
+    Triangle(k[0], k[2], k[3]);
 }
 
 void TriangleMesh::Box(float w, float h, float d) {
@@ -197,17 +219,14 @@ void TriangleMesh::PrismSides(const float (*p)[2], int n, int first, int count, 
 }
 
 void TriangleMesh::PrismCap(const float (*p)[2], const int* piece, int corners, float c, int facing, Axis axis) {
-    float normal[3];
+    float normal[3], q[3];
     Place(axis, 0, 0, float(facing), normal);
-    float first[3], prev[3], next[3];
-    Place(axis, p[piece[0]][0], p[piece[0]][1], c, first);
-    for (int k = 1; k + 1 < corners; ++k) {  // a fan: the pieces are convex
-        Place(axis, p[piece[k]][0], p[piece[k]][1], c, prev);
-        Place(axis, p[piece[k + 1]][0], p[piece[k + 1]][1], c, next);
-        Add(first, normal, nullptr);
-        Add(prev, normal, nullptr);
-        Add(next, normal, nullptr);
+    std::vector<unsigned> k;
+    for (int i = 0; i < corners; ++i) {
+        Place(axis, p[piece[i]][0], p[piece[i]][1], c, q);
+        k.push_back(Add(q, normal, nullptr));
     }
+    for (int i = 1; i + 1 < corners; ++i) Triangle(k[0], k[i], k[i + 1]);  // a fan: the pieces are convex
 }
 
 void TriangleMesh::ConvexPrism(const float (*p)[2], int n, float c0, float c1) {
@@ -225,10 +244,62 @@ void TriangleMesh::Wedge(float w, float l, float t) {
 
 void TriangleMesh::Emit() const {
     glBegin(GL_TRIANGLES);
-    for (const Vertex& v : vertices_) {
+    for (unsigned i : indices_) {
+        const Vertex& v = vertices_[i];
         if (textured_) glTexCoord2fv(v.st);
         glNormal3fv(v.n);
         glVertex3fv(v.p);
     }
     glEnd();
+}
+
+void FigureBatch::Append(const TriangleMesh& part, float r, float g, float b) {
+    float nm[9];
+    NormalMatrix(nm);
+    unsigned base = unsigned(positions_.size() / 3);
+    const unsigned char rgba[4] = {(unsigned char)(r * 255 + 0.5f), (unsigned char)(g * 255 + 0.5f),
+                                   (unsigned char)(b * 255 + 0.5f), 255};
+    for (const TriangleMesh::Vertex& v : part.Vertices()) {
+        float p[3], n[3];
+        TransformPoint(Matrix(), v.p, p);
+        TransformNormal(nm, v.n, n);
+        positions_.insert(positions_.end(), p, p + 3);
+        normals_.insert(normals_.end(), n, n + 3);
+        colors_.insert(colors_.end(), rgba, rgba + 4);
+    }
+    for (unsigned i : part.Indices()) indices_.push_back(base + i);
+}
+
+void FigureBatch::Draw() {
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, positions_.data());
+    glNormalPointer(GL_FLOAT, 0, normals_.data());
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0, colors_.data());
+    glDrawElements(GL_TRIANGLES, GLsizei(indices_.size()), GL_UNSIGNED_INT, indices_.data());
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisable(GL_COLOR_MATERIAL);
+    positions_.clear();
+    normals_.clear();
+    colors_.clear();
+    indices_.clear();
+    Reset();
+}
+
+FigureBatch& SharedFigureBatch() {
+    static FigureBatch batch;
+    return batch;
+}
+
+const TriangleMesh& CachedShape(TriangleMesh*& slot, void (*build)(TriangleMesh& mesh)) {
+    if (!slot) {
+        slot = new TriangleMesh();
+        build(*slot);
+    }
+    return *slot;
 }

@@ -1,21 +1,41 @@
-// Fixed figure geometry built on the CPU as one run of triangles. Each shape
-// is placed by the builder's own matrix, so a display list made from a mesh
-// holds a single primitive however many spheres, boxes and prisms it has:
-// the software renderer pays per primitive far more than per triangle.
+// Figure geometry put together on the CPU. The software renderer pays for
+// every primitive sent far more than for its triangles, so a figure's
+// untextured parts are placed by matrices of our own and sent as one batch,
+// and each textured part is a display list of a single primitive.
 #pragma once
 
 #include <vector>
 
-class TriangleMesh {
+// A matrix stack that works as glTranslate, glScale and glRotate would.
+class Placement {
 public:
-    TriangleMesh();
-
-    // The placement of what follows, as glTranslate, glScale and glRotate would.
+    Placement();
     void Translate(float x, float y, float z);
     void Scale(float x, float y, float z);
     void Rotate(float degrees, float x, float y, float z);
     void Push();
     void Pop();
+    void Reset();
+    const float* Matrix() const { return matrix_; }  // column-major, as GL keeps it
+
+protected:
+    // Normals go through the cofactors of the upper 3x3 (the inverse
+    // transpose up to a scale, with the sign kept for mirrors).
+    void NormalMatrix(float* out) const;
+
+private:
+    void Multiply(const float* r);
+    float matrix_[16];
+    std::vector<float> stack_;
+};
+
+// One part's shape: indexed triangles with normals and, when any shape has
+// them, texture coordinates.
+class TriangleMesh : public Placement {
+public:
+    struct Vertex {
+        float p[3], n[3], st[2];
+    };
 
     // A sphere about the origin, poles on z, in the tessellation of the GLUT
     // and GLU spheres; with texture coordinates as GLU gives them.
@@ -42,23 +62,42 @@ public:
     // A triangle with its apex at the origin and its base from (-w/2, l) to
     // (w/2, l), extruded from z = 0 to z = t.
     void Wedge(float w, float l, float t);
-
     // A flat quad (corners in order) with its own normal and, when given,
     // texture coordinates per corner.
     void Quad(const float (*corner)[3], const float* normal, const float (*st)[2] = nullptr);
 
-    // Sends the triangles (with texture coordinates when any shape had them).
+    // Sends the triangles as one primitive (for a display list).
     void Emit() const;
-    int VertexCount() const { return int(vertices_.size()); }
+
+    const std::vector<Vertex>& Vertices() const { return vertices_; }
+    const std::vector<unsigned>& Indices() const { return indices_; }
 
 private:
-    struct Vertex {
-        float p[3], n[3], st[2];
-    };
-    void Add(const float* p, const float* n, const float* st);
+    unsigned Add(const float* p, const float* n, const float* st);
+    void Triangle(unsigned a, unsigned b, unsigned c);
 
-    std::vector<float> matrix_;  // column-major 4x4, as GL keeps it
-    std::vector<std::vector<float>> stack_;
     std::vector<Vertex> vertices_;
+    std::vector<unsigned> indices_;
     bool textured_ = false;
 };
+
+// A figure's untextured parts, each placed by the current matrix in its own
+// colour, sent at once.
+class FigureBatch : public Placement {
+public:
+    void Append(const TriangleMesh& part, float r, float g, float b);
+    // Sends everything at the current modelview matrix, lit in each vertex's
+    // colour, then empties the batch and its placement.
+    void Draw();
+
+private:
+    std::vector<float> positions_, normals_;
+    std::vector<unsigned char> colors_;
+    std::vector<unsigned> indices_;
+};
+
+// The one batch the figures draw through: drawing is single-threaded.
+FigureBatch& SharedFigureBatch();
+
+// A part's shape, built once on first use.
+const TriangleMesh& CachedShape(TriangleMesh*& slot, void (*build)(TriangleMesh& mesh));

@@ -1,7 +1,8 @@
 // Drawing a Robot: a cube body on two treads whose textures run through
 // frames by the tread counter, arms with claws, a bow tie, a face, a domed
-// hat and a propeller carrying the two riders. The fixed shapes are display
-// lists; everything the fields move is placed around them.
+// hat and a propeller carrying the two riders. The untextured parts, riders
+// included, are placed on the CPU and sent as one batch; each textured part
+// is a display list placed by the same matrices.
 #include <GL/gl.h>
 
 #include "figures/figure_gl.h"
@@ -9,6 +10,7 @@
 #include "figures/robot.h"
 #include "figures/robot_record.h"
 #include "figures/rodent.h"
+#include "figures/rodent_record.h"
 #include "support/helpers.h"
 
 namespace {
@@ -17,9 +19,16 @@ namespace {
 // shaking one's offsets.
 float shakeX, shakeY;
 
-void DarkBlue() { SetFigureMaterial(0.1f, 0.1f, 0.2f); }
-void White() { SetFigureMaterial(1, 1, 1); }
-void Bind(unsigned texture) { glBindTexture(GL_TEXTURE_2D, texture); }
+struct Rgb {
+    float r, g, b;
+};
+const Rgb kDarkBlue{0.1f, 0.1f, 0.2f};
+const Rgb kMagenta{1, 0, 1};
+const Rgb kWhite{1, 1, 1};
+const Rgb kRed{1, 0, 0};
+const Rgb kYellow{1, 1, 0};
+const Rgb kGreen{0, 1, 0};
+const Rgb kPink{1.0f, 0.7f, 0.7f};
 
 const float kHalfBody = 0.20625f;
 
@@ -170,128 +179,126 @@ void EyePlatesShape(TriangleMesh& m) {
 void UnitBoxShape(TriangleMesh& m) { m.Box(1, 1, 1); }
 void BrowShape(TriangleMesh& m) { m.Wedge(0.04125f, 0.0825f, 0.0275f); }
 
+// The textured parts' display lists and the untextured parts' shapes.
 struct Lists {
-    unsigned bodyFront, bodyOther, bowKnot, bowWedges, upperArm, forearm, claw;
-    unsigned treadMiddle, treadBack, treadFront, treadBand;
-    unsigned headShell, tongue, hatDome, blades, eyePlates, unitBox, brow;
+    unsigned bodyFront, treadMiddle, treadBack, treadFront, treadBand, hatDome;
 } lists;
+struct Shapes {
+    TriangleMesh *bodyOther, *bowKnot, *bowWedges, *upperArm, *forearm, *claw;
+    TriangleMesh *headShell, *tongue, *blades, *eyePlates, *unitBox, *brow;
+} shapes;
+
+void Add(FigureBatch& b, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c) {
+    b.Append(CachedShape(slot, build), c.r, c.g, c.b);
+}
+
+// A textured part at the batch's current placement, in white light so that
+// with texturing off it shows the material the drawing gives it.
+void DrawTextured(const FigureBatch& b, unsigned& list, void (*build)(TriangleMesh&), unsigned texture,
+                  const Rgb& c) {
+    SetFigureMaterial(c.r, c.g, c.b);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPushMatrix();
+    glMultMatrixf(b.Matrix());
+    CallFixedList(list, build);
+    glPopMatrix();
+}
 
 float Side(const Robot* r, int side, int f) { return r->field[f + side * kRobotSideFieldCount]; }
 
-void RotateXyz(const float* angle) {
-    glRotatef(angle[0], 1, 0, 0);
-    glRotatef(angle[1], 0, 1, 0);
-    glRotatef(angle[2], 0, 0, 1);
+void RotateXyz(FigureBatch& b, const float* angle) {
+    b.Rotate(angle[0], 1, 0, 0);
+    b.Rotate(angle[1], 0, 1, 0);
+    b.Rotate(angle[2], 0, 0, 1);
 }
 
-void DrawBowtie(const Robot* r) {
-    glPushMatrix();
-    glTranslatef(0, 0.18975f, 0.20625f);
-    SetFigureMaterial(1, 0, 1);
-    glTranslatef(0, 0, 0.0275f);
-    CallFixedList(lists.bowKnot, BowKnotShape);
-    glRotatef(r->field[kRobotBowtie], 0, 0, 1);
-    CallFixedList(lists.bowWedges, BowWedgesShape);
-    glPopMatrix();
+void AddBowtie(FigureBatch& b, const Robot* r) {
+    b.Push();
+    b.Translate(0, 0.18975f, 0.20625f + 0.0275f);
+    Add(b, shapes.bowKnot, BowKnotShape, kMagenta);
+    b.Rotate(r->field[kRobotBowtie], 0, 0, 1);
+    Add(b, shapes.bowWedges, BowWedgesShape, kMagenta);
+    b.Pop();
 }
 
-void DrawArm(const Robot* r, int side) {
-    glPushMatrix();
-    if (side == 1) glScalef(-1, 1, 1);
-    DarkBlue();
-    glTranslatef(0.165f, 0.12375f, 0);
-    glRotatef(Side(r, side, kRobotBackarmY), 0, 1, 0);
-    glRotatef(Side(r, side, kRobotBackarmZ), 0, 0, 1);
-    CallFixedList(lists.upperArm, UpperArmShape);
-    glTranslatef(0.2079f, 0, 0);
-    glRotatef(Side(r, side, kRobotForearmY), 0, 1, 0);
-    glRotatef(Side(r, side, kRobotForearmZ), 0, 0, 1);
-    CallFixedList(lists.forearm, ForearmShape);
-    glTranslatef(0.1617f, 0, 0);
-    RotateXyz(&r->field[side * kRobotSideFieldCount + kRobotClawX]);
-    CallFixedList(lists.claw, ClawShape);
-    glPopMatrix();
+void AddArm(FigureBatch& b, const Robot* r, int side) {
+    b.Push();
+    if (side == 1) b.Scale(-1, 1, 1);
+    b.Translate(0.165f, 0.12375f, 0);
+    b.Rotate(Side(r, side, kRobotBackarmY), 0, 1, 0);
+    b.Rotate(Side(r, side, kRobotBackarmZ), 0, 0, 1);
+    Add(b, shapes.upperArm, UpperArmShape, kDarkBlue);
+    b.Translate(0.2079f, 0, 0);
+    b.Rotate(Side(r, side, kRobotForearmY), 0, 1, 0);
+    b.Rotate(Side(r, side, kRobotForearmZ), 0, 0, 1);
+    Add(b, shapes.forearm, ForearmShape, kDarkBlue);
+    b.Translate(0.1617f, 0, 0);
+    RotateXyz(b, &r->field[side * kRobotSideFieldCount + kRobotClawX]);
+    Add(b, shapes.claw, ClawShape, kDarkBlue);
+    b.Pop();
 }
 
 // Both treads at once: every face shows the frame of the tread counter.
-void DrawTreads(const Robot* r) {
+void DrawTreads(const FigureBatch& b, const Robot* r) {
     int frame = RobotTreadPanelFrame(r) - 1;
-    White();
-    Bind(robotTextures[kRobotHamsterTextures + frame]);
-    CallFixedList(lists.treadMiddle, TreadMiddleShape);
-    Bind(robotTextures[kRobotRightSquishTextures + frame]);
-    CallFixedList(lists.treadBack, TreadBackShape);
-    Bind(robotTextures[kRobotLeftSquishTextures + frame]);
-    CallFixedList(lists.treadFront, TreadFrontShape);
-    Bind(robotTextures[kRobotBandTextures + RobotTreadBandFrame(r) - 1]);
-    CallFixedList(lists.treadBand, TreadBandShape);
-    Bind(0);
+    DrawTextured(b, lists.treadMiddle, TreadMiddleShape, robotTextures[kRobotHamsterTextures + frame], kWhite);
+    DrawTextured(b, lists.treadBack, TreadBackShape, robotTextures[kRobotRightSquishTextures + frame], kWhite);
+    DrawTextured(b, lists.treadFront, TreadFrontShape, robotTextures[kRobotLeftSquishTextures + frame], kWhite);
+    DrawTextured(b, lists.treadBand, TreadBandShape,
+                 robotTextures[kRobotBandTextures + RobotTreadBandFrame(r) - 1], kWhite);
 }
 
-void DrawPropeller(Robot* r) {
-    Bind(0);
-    glTranslatef(0.1375f, 0.275f + 0.1414286f, -0.1375f);  // above the hat's centre
-    glRotatef(90, 1, 0, 0);
-    glRotatef(r->field[kRobotPropeller], 0, 0, 1);
+// The propeller turns over the hat's centre; each rider sits upright half-way
+// out along its blade, turned a quarter about its vertical.
+void AddPropeller(FigureBatch& b, Robot* r) {
+    b.Push();
+    b.Translate(0.1375f, 0.275f + 0.1414286f, -0.1375f);
+    b.Rotate(90, 1, 0, 0);
+    b.Rotate(r->field[kRobotPropeller], 0, 0, 1);
     for (int blade = 0; blade < 2; ++blade) {
-        glPushMatrix();
-        glRotatef(-90, 1, 0, 0);
-        glTranslatef(0, 0, 0.12375f);
-        glRotatef(90, 0, 1, 0);
-        DrawRodent(r->rider[blade]);
-        glPopMatrix();
-        glRotatef(180, 0, 0, 1);
+        b.Push();
+        b.Rotate(-90, 1, 0, 0);
+        b.Translate(0, 0, 0.12375f);
+        b.Rotate(90, 0, 1, 0);
+        AddRodentToBatch(b, r->rider[blade]);
+        b.Pop();
+        b.Rotate(180, 0, 0, 1);
     }
-    White();
-    CallFixedList(lists.blades, BladesShape);
-}
-
-void DrawHat(Robot* r) {
-    glPushMatrix();
-    White();
-    Bind(robotTextures[kRobotHatTexture]);
-    CallFixedList(lists.hatDome, HatDomeShape);
-    DrawPropeller(r);
-    glPopMatrix();
+    Add(b, shapes.blades, BladesShape, kWhite);
+    b.Pop();
 }
 
 // The eyeballs and brows the fields place on the plates; the left side is
 // the right one mirrored.
-void DrawEyeballAndBrow(const Robot* r, int side) {
+void AddEyeballAndBrow(FigureBatch& b, const Robot* r, int side) {
     const float* f = &r->field[side * kRobotSideFieldCount];
-    glPushMatrix();
-    if (side == 0) glScalef(-1, 1, 1);
-    glPushMatrix();
-    SetFigureMaterial(1, 1, 0);
-    glTranslatef(-0.1045f + f[kRobotEyeballXcor], f[kRobotEyeballYcor], 0.055f);
-    glScalef(f[kRobotEyeballWidth], f[kRobotEyeballHeight], 0.0275f);
-    CallFixedList(lists.unitBox, UnitBoxShape);
-    glPopMatrix();
-    SetFigureMaterial(0, 1, 0);
-    glTranslatef(-f[kRobotEyebrowXloc], f[kRobotEyebrowYloc], 0);
-    glRotatef(f[kRobotEyebrowOrientation], 0, 0, 1);
-    CallFixedList(lists.brow, BrowShape);
-    glPopMatrix();
+    b.Push();
+    if (side == 0) b.Scale(-1, 1, 1);
+    b.Push();
+    b.Translate(-0.1045f + f[kRobotEyeballXcor], f[kRobotEyeballYcor], 0.055f);
+    b.Scale(f[kRobotEyeballWidth], f[kRobotEyeballHeight], 0.0275f);
+    Add(b, shapes.unitBox, UnitBoxShape, kYellow);
+    b.Pop();
+    b.Translate(-f[kRobotEyebrowXloc], f[kRobotEyebrowYloc], 0);
+    b.Rotate(f[kRobotEyebrowOrientation], 0, 0, 1);
+    Add(b, shapes.brow, BrowShape, kGreen);
+    b.Pop();
 }
 
-void DrawHead(Robot* r) {
+void AddHead(FigureBatch& b, Robot* r) {
     const float* f = r->field;
-    glPushMatrix();
-    glTranslatef(shakeX + f[kRobotHeadPosX], shakeY + f[kRobotHeadPosY], f[kRobotHeadPosZ]);
-    RotateXyz(&f[kRobotHeadAngleX]);
-    DarkBlue();
-    CallFixedList(lists.headShell, HeadShellShape);
-    DrawHat(r);
-    SetFigureMaterial(1.0f, 0.7f, 0.7f);
-    CallFixedList(lists.tongue, TongueShape);
-    SetFigureMaterial(1, 0, 0);
-    CallFixedList(lists.eyePlates, EyePlatesShape);
-    glPushMatrix();
-    glTranslatef(0.1375f, 0.1375f, 0);
-    DrawEyeballAndBrow(r, 1);
-    DrawEyeballAndBrow(r, 0);
-    glPopMatrix();
-    glPopMatrix();
+    b.Push();
+    b.Translate(shakeX + f[kRobotHeadPosX], shakeY + f[kRobotHeadPosY], f[kRobotHeadPosZ]);
+    RotateXyz(b, &f[kRobotHeadAngleX]);
+    Add(b, shapes.headShell, HeadShellShape, kDarkBlue);
+    DrawTextured(b, lists.hatDome, HatDomeShape, robotTextures[kRobotHatTexture], kWhite);
+    AddPropeller(b, r);
+    Add(b, shapes.tongue, TongueShape, kPink);
+    Add(b, shapes.eyePlates, EyePlatesShape, kRed);
+    b.Translate(0.1375f, 0.1375f, 0);  // the face's centre
+    AddEyeballAndBrow(b, r, 1);
+    AddEyeballAndBrow(b, r, 0);
+    b.Pop();
 }
 
 }  // namespace
@@ -317,24 +324,21 @@ void DrawRobot(Robot* robot) {
         shakeY = float(RandomInRange(-0.01, 0.01));
         shakeX = float(RandomInRange(-0.01, 0.01));
     }
-    Bind(0);
+    glEnable(GL_NORMALIZE);  // as the riders leave it
     // Everything the figure reaches, riders included, lies within this sphere.
-    if (!SphereInView(f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f)) {
-        glEnable(GL_NORMALIZE);  // as the riders would have left it
-        return;
+    if (SphereInView(f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f)) {
+        FigureBatch& b = SharedFigureBatch();
+        b.Translate(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
+        RotateXyz(b, &f[kRobotBodyAngleX]);
+        DrawTextured(b, lists.bodyFront, BodyFrontShape, robotTextures[kRobotFrontPanelTexture], kDarkBlue);
+        Add(b, shapes.bodyOther, BodyOtherFacesShape, kDarkBlue);
+        AddBowtie(b, robot);
+        AddArm(b, robot, 0);
+        AddArm(b, robot, 1);
+        DrawTreads(b, robot);
+        AddHead(b, robot);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        b.Draw();
     }
-    glPushMatrix();
-    glTranslatef(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
-    RotateXyz(&f[kRobotBodyAngleX]);
-    DarkBlue();
-    Bind(robotTextures[kRobotFrontPanelTexture]);
-    CallFixedList(lists.bodyFront, BodyFrontShape);
-    Bind(0);
-    CallFixedList(lists.bodyOther, BodyOtherFacesShape);
-    DrawBowtie(robot);
-    DrawArm(robot, 0);
-    DrawArm(robot, 1);
-    DrawTreads(robot);
-    DrawHead(robot);
-    glPopMatrix();
+    glBindTexture(GL_TEXTURE_2D, 0);
 }

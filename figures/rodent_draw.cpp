@@ -1,6 +1,6 @@
 // Drawing a Rodent: scaled spheres with a cone nose, whiskers and ears, in a
-// material chosen by its colour marks. No texture. The shapes that never
-// move against each other are one display list per material.
+// material chosen by its colour marks. No texture. The whole figure goes to
+// the renderer as one batch, each part in its material's colour.
 #include <GL/gl.h>
 
 #include "figures/figure_gl.h"
@@ -16,13 +16,10 @@ struct Rgb {
 const Rgb kDefaultFur{0.58f, 0.48f, 0.29f};
 const Rgb kLilacFur{0.6f, 0.58f, 0.82f};
 const Rgb kOliveFur{0.43f, 0.45f, 0.2f};
+const Rgb kWhite{1, 1, 1};
+const Rgb kBlack{0, 0, 0};
 
-void FurMaterial(const Rodent* r) {
-    const Rgb& c = r->lilac ? kLilacFur : r->olive ? kOliveFur : kDefaultFur;
-    SetFigureMaterial(c.r, c.g, c.b);
-}
-void White() { SetFigureMaterial(1, 1, 1); }
-void Black() { SetFigureMaterial(0, 0, 0); }
+const Rgb& Fur(const Rodent* r) { return r->lilac ? kLilacFur : r->olive ? kOliveFur : kDefaultFur; }
 
 // Corners of the right and the left eye on the head.
 const float kEyeCorners[2][3] = {{-0.024f, -0.005625f, 0.025f}, {0.004f, -0.005625f, 0.025f}};
@@ -87,87 +84,89 @@ void NoseTipShape(TriangleMesh& m) {
     ToNoseTip(m);
     m.Sphere(0.0041667f, 3, 3);
 }
-// A pupil is placed and sized by its fields; black shows no shading to spoil.
 void PupilShape(TriangleMesh& m) { m.Sphere(1, 2, 2); }
 
-struct Lists {
-    unsigned body, headFur, headWhite, noseTip, pupil, arm, leg;
-} lists;
+struct Shapes {
+    TriangleMesh *body, *headFur, *headWhite, *noseTip, *pupil, *arm, *leg;
+} shapes;
+
+void Add(FigureBatch& b, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c) {
+    b.Append(CachedShape(slot, build), c.r, c.g, c.b);
+}
 
 float Side(const Rodent* r, int side, int f) { return r->field[f + side * kRodentSideFieldCount]; }
 
-void DrawPupil(const Rodent* r, int side) {
+void AddPupil(FigureBatch& b, const Rodent* r, int side) {
     float radius = Side(r, side, kRodentEyeballRadius) / 2;
     const float* c = kEyeCorners[side == 0 ? 1 : 0];
-    glPushMatrix();
-    glTranslatef(c[0] + Side(r, side, kRodentEyeballXcor), c[1] + Side(r, side, kRodentEyeballYcor),
-                 c[2] + radius + 0.0066667f);
-    glScalef(radius, radius, radius);
-    CallFixedList(lists.pupil, PupilShape);
-    glPopMatrix();
+    b.Push();
+    b.Translate(c[0] + Side(r, side, kRodentEyeballXcor), c[1] + Side(r, side, kRodentEyeballYcor),
+                c[2] + radius + 0.0066667f);
+    b.Scale(radius, radius, radius);
+    Add(b, shapes.pupil, PupilShape, kBlack);
+    b.Pop();
 }
 
-void DrawHead(const Rodent* r) {
+void AddHead(FigureBatch& b, const Rodent* r) {
     const float* f = r->field;
-    glPushMatrix();
-    glTranslatef(0, 0.0625f, 0);  // the head position fields are not read
-    glRotatef(f[kRodentHeadAngleX], 1, 0, 0);
-    glRotatef(f[kRodentHeadAngleY], 0, 1, 0);
-    glRotatef(f[kRodentHeadAngleZ], 0, 0, 1);
-    FurMaterial(r);
-    CallFixedList(lists.headFur, HeadFurShape);
-    White();
-    CallFixedList(lists.headWhite, HeadWhiteShape);
-    Black();
-    CallFixedList(lists.noseTip, NoseTipShape);
-    DrawPupil(r, 1);
-    DrawPupil(r, 0);
-    glPopMatrix();
+    b.Push();
+    b.Translate(0, 0.0625f, 0);  // the head position fields are not read
+    b.Rotate(f[kRodentHeadAngleX], 1, 0, 0);
+    b.Rotate(f[kRodentHeadAngleY], 0, 1, 0);
+    b.Rotate(f[kRodentHeadAngleZ], 0, 0, 1);
+    Add(b, shapes.headFur, HeadFurShape, Fur(r));
+    Add(b, shapes.headWhite, HeadWhiteShape, kWhite);
+    Add(b, shapes.noseTip, NoseTipShape, kBlack);
+    AddPupil(b, r, 1);
+    AddPupil(b, r, 0);
+    b.Pop();
 }
 
-void DrawArm(const Rodent* r, int side) {
-    glPushMatrix();
-    glTranslatef(0, 0.025f, 0);
-    glRotatef(Side(r, side, kRodentArmY), 0, 1, 0);
-    glRotatef(Side(r, side, kRodentArmZ), 0, 0, 1);
-    CallFixedList(lists.arm, ArmShape);
-    glPopMatrix();
+void AddArm(FigureBatch& b, const Rodent* r, int side) {
+    b.Push();
+    b.Translate(0, 0.025f, 0);
+    b.Rotate(Side(r, side, kRodentArmY), 0, 1, 0);
+    b.Rotate(Side(r, side, kRodentArmZ), 0, 0, 1);
+    Add(b, shapes.arm, ArmShape, Fur(r));
+    b.Pop();
 }
 
-void DrawLeg(const Rodent* r, int side) {
-    glPushMatrix();
-    glTranslatef(-0.0075f, -0.0375f, 0);
-    glRotatef(Side(r, side, kRodentLegX), 1, 0, 0);
-    glRotatef(Side(r, side, kRodentLegZ), 0, 0, 1);
-    CallFixedList(lists.leg, LegShape);
-    glPopMatrix();
+void AddLeg(FigureBatch& b, const Rodent* r, int side) {
+    b.Push();
+    b.Translate(-0.0075f, -0.0375f, 0);
+    b.Rotate(Side(r, side, kRodentLegX), 1, 0, 0);
+    b.Rotate(Side(r, side, kRodentLegZ), 0, 0, 1);
+    Add(b, shapes.leg, LegShape, Fur(r));
+    b.Pop();
 }
 
 }  // namespace
 
+void AddRodentToBatch(FigureBatch& b, const Rodent* rodent) {
+    const float* f = rodent->field;
+    b.Push();
+    b.Translate(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ]);
+    b.Rotate(f[kRodentBodyAngleX], 1, 0, 0);
+    b.Rotate(f[kRodentBodyAngleY], 0, 1, 0);
+    b.Rotate(f[kRodentBodyAngleZ], 0, 0, 1);
+    Add(b, shapes.body, BodyShape, Fur(rodent));
+    AddHead(b, rodent);
+    AddArm(b, rodent, 0);
+    AddLeg(b, rodent, 0);
+    b.Push();
+    b.Scale(-1, 1, 1);
+    AddArm(b, rodent, 1);
+    AddLeg(b, rodent, 1);
+    b.Pop();
+    b.Pop();
+}
+
 void DrawRodent(Rodent* rodent) {
     const float* f = rodent->field;
     glBindTexture(GL_TEXTURE_2D, 0);
-    if (!SphereInView(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ], 0.15f)) {
-        glEnable(GL_NORMALIZE);  // as a drawn one leaves it
-        return;
-    }
-    glPushMatrix();
-    glTranslatef(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ]);
-    glRotatef(f[kRodentBodyAngleX], 1, 0, 0);
-    glRotatef(f[kRodentBodyAngleY], 0, 1, 0);
-    glRotatef(f[kRodentBodyAngleZ], 0, 0, 1);
-    FurMaterial(rodent);
-    CallFixedList(lists.body, BodyShape);
-    DrawHead(rodent);
-    FurMaterial(rodent);
-    DrawArm(rodent, 0);
-    DrawLeg(rodent, 0);
-    glPushMatrix();
     glEnable(GL_NORMALIZE);  // and it stays enabled
-    glScalef(-1, 1, 1);
-    DrawArm(rodent, 1);
-    DrawLeg(rodent, 1);
-    glPopMatrix();
-    glPopMatrix();
+    if (!SphereInView(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ], 0.15f)) return;
+    FigureBatch& batch = SharedFigureBatch();
+    AddRodentToBatch(batch, rodent);
+    batch.Draw();
 }

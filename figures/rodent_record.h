@@ -79,3 +79,8 @@ void ApplyRodentPose(Rodent* rodent, const PoseRow& row, int steps);
 // The tween and action lists' lengths, for tests and checks.
 int CountRodentTweens(const Rodent* rodent);
 int CountRodentActions(const Rodent* rodent);
+
+// Adds the figure's shapes to a batch at the batch's current placement: the
+// Robot sends its riders with itself.
+class FigureBatch;
+void AddRodentToBatch(FigureBatch& batch, const Rodent* rodent);
