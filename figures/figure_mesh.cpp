@@ -4,8 +4,7 @@
 
 #include <cmath>
 #include <cstring>
-#include <map>
-#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -97,6 +96,14 @@ void Placement::Pop() {
     stack_.resize(stack_.size() - 16);
 }
 
+bool Placement::MirrorsWinding() const {
+    auto at = [this](int row, int col) { return matrix_[col * 4 + row]; };
+    float det = at(0, 0) * (at(1, 1) * at(2, 2) - at(1, 2) * at(2, 1)) -
+                at(0, 1) * (at(1, 0) * at(2, 2) - at(1, 2) * at(2, 0)) +
+                at(0, 2) * (at(1, 0) * at(2, 1) - at(1, 1) * at(2, 0));
+    return det < 0;
+}
+
 void Placement::NormalMatrix(float* out) const {
     auto at = [this](int row, int col) { return matrix_[col * 4 + row]; };
     for (int r = 0; r < 3; ++r)
@@ -126,9 +133,33 @@ unsigned TriangleMesh::Add(const float* p, const float* n, const float* st) {
     return unsigned(vertices_.size() - 1);
 }
 
+// Wound counter-clockwise seen from the side its normals face, so that the
+// batch can leave out the faces turned away from the eye.
 void TriangleMesh::Triangle(unsigned a, unsigned b, unsigned c) {
     if (a == b || b == c || a == c) return;  // a pole's empty sliver
+    const Vertex &va = vertices_[a], &vb = vertices_[b], &vc = vertices_[c];
+    float u[3], v[3], facing = 0;
+    for (int i = 0; i < 3; ++i) u[i] = vb.p[i] - va.p[i], v[i] = vc.p[i] - va.p[i];
+    for (int i = 0; i < 3; ++i) {
+        int j = (i + 1) % 3, k = (i + 2) % 3;
+        facing += (u[j] * v[k] - u[k] * v[j]) * (va.n[i] + vb.n[i] + vc.n[i]);
+    }
+    if (facing < 0) std::swap(b, c);
     indices_.insert(indices_.end(), {a, b, c});
+}
+
+void TriangleMesh::AddInsideFaces() {
+    size_t count = indices_.size();
+    for (size_t t = 0; t < count; t += 3) {
+        unsigned k[3];
+        for (int i = 0; i < 3; ++i) {
+            Vertex v = vertices_[indices_[t + i]];
+            for (float& c : v.n) c = -c;
+            vertices_.push_back(v);
+            k[i] = unsigned(vertices_.size() - 1);
+        }
+        indices_.insert(indices_.end(), {k[0], k[2], k[1]});
+    }
 }
 
 void TriangleMesh::Sphere(float radius, int slices, int stacks, bool textured) {
@@ -176,6 +207,15 @@ void TriangleMesh::Quad(const float (*corner)[3], const float* normal, const flo
 }
 
 void TriangleMesh::Box(float w, float h, float d) {
+    // A negative size spans the other way from the corner; the faces still
+    // face out.
+    if (w < 0 || h < 0 || d < 0) {
+        Push();
+        Translate(w < 0 ? w : 0, h < 0 ? h : 0, d < 0 ? -d : 0);
+        Box(std::fabs(w), std::fabs(h), std::fabs(d));
+        Pop();
+        return;
+    }
     struct Face {
         float normal[3];
         float corner[4][3];  // multipliers of (w, h, -d)
@@ -256,18 +296,32 @@ void TriangleMesh::Emit() const {
 void FigureBatch::Append(const TriangleMesh& part, float r, float g, float b) {
     float nm[9];
     NormalMatrix(nm);
-    unsigned base = unsigned(positions_.size() / 3);
+    const std::vector<TriangleMesh::Vertex>& vs = part.Vertices();
+    size_t base = positions_.size() / 3;
+    positions_.resize(positions_.size() + vs.size() * 3);
+    normals_.resize(normals_.size() + vs.size() * 3);
+    colors_.resize(colors_.size() + vs.size() * 4);
+    float* p = &positions_[base * 3];
+    float* n = &normals_[base * 3];
+    unsigned char* c = &colors_[base * 4];
     const unsigned char rgba[4] = {(unsigned char)(r * 255 + 0.5f), (unsigned char)(g * 255 + 0.5f),
                                    (unsigned char)(b * 255 + 0.5f), 255};
-    for (const TriangleMesh::Vertex& v : part.Vertices()) {
-        float p[3], n[3];
+    for (const TriangleMesh::Vertex& v : vs) {
         TransformPoint(Matrix(), v.p, p);
         TransformNormal(nm, v.n, n);
-        positions_.insert(positions_.end(), p, p + 3);
-        normals_.insert(normals_.end(), n, n + 3);
-        colors_.insert(colors_.end(), rgba, rgba + 4);
+        std::memcpy(c, rgba, 4);
+        p += 3, n += 3, c += 4;
     }
-    for (unsigned i : part.Indices()) indices_.push_back(base + i);
+    // A mirror turns the winding over: turn it back.
+    const std::vector<unsigned>& k = part.Indices();
+    bool mirrored = MirrorsWinding();
+    size_t at = indices_.size();
+    indices_.resize(at + k.size());
+    for (size_t t = 0; t + 2 < k.size(); t += 3) {
+        indices_[at + t] = unsigned(base) + k[t];
+        indices_[at + t + 1] = unsigned(base) + k[t + (mirrored ? 2 : 1)];
+        indices_[at + t + 2] = unsigned(base) + k[t + (mirrored ? 1 : 2)];
+    }
 }
 
 void FigureBatch::Draw() {

@@ -19,6 +19,8 @@ public:
     const float* Matrix() const { return matrix_; }  // column-major, as GL keeps it
 
 protected:
+    // Whether the matrix mirrors (its determinant is below 0).
+    bool MirrorsWinding() const;
     // Normals go through the cofactors of the upper 3x3 (the inverse
     // transpose up to a scale, with the sign kept for mirrors).
     void NormalMatrix(float* out) const;
@@ -65,6 +67,9 @@ public:
     // A flat quad (corners in order) with its own normal and, when given,
     // texture coordinates per corner.
     void Quad(const float (*corner)[3], const float* normal, const float (*st)[2] = nullptr);
+
+    // The same faces again turned inward, for a part seen from inside.
+    void AddInsideFaces();
 
     // Sends the triangles as one primitive (for a display list).
     void Emit() const;

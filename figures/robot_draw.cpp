@@ -144,6 +144,7 @@ void HeadShellShape(TriangleMesh& m) {
         m.Quad(corner, normal);
     }
     SquarePrismFaces(m, 0, 0, s, 0, -s);
+    m.AddInsideFaces();  // seen through the mouth
 }
 void TongueShape(TriangleMesh& m) {
     m.Translate(0.103125f, 0.0825f, -0.1375f);
@@ -325,6 +326,9 @@ void DrawRobot(Robot* robot) {
         shakeX = float(RandomInRange(-0.01, 0.01));
     }
     glEnable(GL_NORMALIZE);  // as the riders leave it
+    // Every part is closed or carries its inside faces: the faces turned away
+    // need not be drawn.
+    glEnable(GL_CULL_FACE);
     // Everything the figure reaches, riders included, lies within this sphere.
     if (SphereInView(f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f)) {
         FigureBatch& b = SharedFigureBatch();
@@ -340,5 +344,6 @@ void DrawRobot(Robot* robot) {
         glBindTexture(GL_TEXTURE_2D, 0);
         b.Draw();
     }
+    glDisable(GL_CULL_FACE);
     glBindTexture(GL_TEXTURE_2D, 0);
 }

@@ -168,5 +168,7 @@ void DrawRodent(Rodent* rodent) {
     if (!SphereInView(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ], 0.15f)) return;
     FigureBatch& batch = SharedFigureBatch();
     AddRodentToBatch(batch, rodent);
+    glEnable(GL_CULL_FACE);  // every part is closed
     batch.Draw();
+    glDisable(GL_CULL_FACE);
 }
