@@ -144,6 +144,7 @@ void TriangleMesh::Triangle(unsigned a, unsigned b, unsigned c) {
         int j = (i + 1) % 3, k = (i + 2) % 3;
         facing += (u[j] * v[k] - u[k] * v[j]) * (va.n[i] + vb.n[i] + vc.n[i]);
     }
+    if (facing == 0) return;  // no area: nothing to see
     if (facing < 0) std::swap(b, c);
     indices_.insert(indices_.end(), {a, b, c});
 }

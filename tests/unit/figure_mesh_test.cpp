@@ -1,0 +1,98 @@
+// The figures' CPU-built geometry: every face turned outward (the figures
+// leave out faces turned away, so a face wound wrongly would vanish), and
+// placements that work as the GL matrix stack does.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "figures/figure_mesh.h"
+
+namespace {
+
+// Faces whose winding disagrees with their vertices' normals.
+int InwardFaces(const TriangleMesh& m) {
+    const auto& v = m.Vertices();
+    const auto& k = m.Indices();
+    int bad = 0;
+    for (size_t t = 0; t + 2 < k.size(); t += 3) {
+        const float *a = v[k[t]].p, *b = v[k[t + 1]].p, *c = v[k[t + 2]].p;
+        float u[3], w[3], facing = 0;
+        for (int i = 0; i < 3; ++i) u[i] = b[i] - a[i], w[i] = c[i] - a[i];
+        for (int i = 0; i < 3; ++i) {
+            int j = (i + 1) % 3, l = (i + 2) % 3;
+            float normalSum = v[k[t]].n[i] + v[k[t + 1]].n[i] + v[k[t + 2]].n[i];
+            facing += (u[j] * w[l] - u[l] * w[j]) * normalSum;
+        }
+        bad += facing <= 0;
+    }
+    return bad;
+}
+
+// Every normal points away from the centre given.
+int NormalsFacingIn(const TriangleMesh& m, const float* centre) {
+    int bad = 0;
+    for (const auto& v : m.Vertices()) {
+        float dot = 0;
+        for (int i = 0; i < 3; ++i) dot += (v.p[i] - centre[i]) * v.n[i];
+        bad += dot < 0;
+    }
+    return bad;
+}
+
+}  // namespace
+
+TEST(FigureMesh, EveryShapesFacesTurnOutwardWhateverItsPlacement) {
+    struct Case {
+        std::string what;
+        void (*build)(TriangleMesh&);
+        float centre[3];
+    };
+    static const float kOutline[4][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};  // clockwise on purpose
+    static const float (*outline)[2] = kOutline;
+    const Case cases[] = {
+        {"sphere", [](TriangleMesh& m) { m.Sphere(0.5f, 10, 10); }, {0, 0, 0}},
+        {"small sphere", [](TriangleMesh& m) { m.Sphere(1, 2, 2); }, {0, 0, 0}},
+        {"scaled sphere", [](TriangleMesh& m) { m.Scale(0.7f, 1.5f, 1); m.Sphere(0.025f, 5, 5); }, {0, 0, 0}},
+        {"mirrored sphere", [](TriangleMesh& m) { m.Scale(-1, 1, 1); m.Sphere(1, 6, 4); }, {0, 0, 0}},
+        {"box", [](TriangleMesh& m) { m.Box(1, 2, 3); }, {0.5f, 1, -1.5f}},
+        {"box of negative sizes", [](TriangleMesh& m) { m.Box(-0.015f, -0.0005f, 0.0066667f); },
+         {-0.0075f, -0.00025f, -0.0033333f}},
+        {"wedge", [](TriangleMesh& m) { m.Wedge(1, 2, 0.5f); }, {0, 1.3f, 0.25f}},
+        {"prism along x", [](TriangleMesh& m) {
+             const int all[4] = {0, 1, 2, 3};
+             m.PrismSides(outline, 4, 0, 4, 0, 1, TriangleMesh::Axis::kX);
+             m.PrismCap(outline, all, 4, 1, 1, TriangleMesh::Axis::kX);
+             m.PrismCap(outline, all, 4, 0, -1, TriangleMesh::Axis::kX);
+         }, {0.5f, 0.5f, 0.5f}},
+        {"cone", [](TriangleMesh& m) { m.Cylinder(0.5f, 0, 2, 4, 4); }, {0, 0, 0.0f}},
+    };
+    for (const Case& c : cases) {
+        TriangleMesh m;
+        c.build(m);
+        EXPECT_GT(m.Indices().size(), 0u) << c.what;
+        EXPECT_EQ(InwardFaces(m), 0) << c.what;
+        if (c.what != "cone") {
+            EXPECT_EQ(NormalsFacingIn(m, c.centre), 0) << c.what;
+        }
+    }
+}
+
+// Rotations, translations and pushes compose as in GL: rotate then translate
+// moves along the turned axis.
+TEST(FigureMesh, PlacementsComposeAsTheGlMatrixStack) {
+    Placement p;
+    p.Translate(1, 0, 0);
+    p.Push();
+    p.Rotate(90, 0, 0, 1);
+    p.Translate(2, 0, 0);  // along the turned x axis: up
+    const float* m = p.Matrix();
+    EXPECT_NEAR(m[12], 1, 1e-6);
+    EXPECT_NEAR(m[13], 2, 1e-6);
+    p.Pop();
+    EXPECT_NEAR(p.Matrix()[13], 0, 1e-6);
+    p.Pop();  // one pop too many is ignored
+    p.Scale(2, 3, 4);
+    EXPECT_NEAR(p.Matrix()[5], 3, 1e-6);
+    EXPECT_NEAR(p.Matrix()[12], 1, 1e-6);
+}
