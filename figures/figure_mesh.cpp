@@ -271,8 +271,10 @@ void TriangleMesh::PrismCap(const float (*p)[2], const int* piece, int corners, 
 }
 
 void TriangleMesh::ConvexPrism(const float (*p)[2], int n, float c0, float c1) {
-    int all[16];
-    for (int i = 0; i < n && i < 16; ++i) all[i] = i;
+    const int kMostCorners = 16;  // the figures' outlines have at most 10
+    int all[kMostCorners] = {};
+    if (n > kMostCorners) n = kMostCorners;
+    for (int i = 0; i < n; ++i) all[i] = i;
     PrismCap(p, all, n, c1, 1);
     PrismCap(p, all, n, c0, -1);
     PrismSides(p, n, 0, n, c0, c1);
@@ -298,20 +300,16 @@ void FigureBatch::Append(const TriangleMesh& part, float r, float g, float b) {
     float nm[9];
     NormalMatrix(nm);
     const std::vector<TriangleMesh::Vertex>& vs = part.Vertices();
-    size_t base = positions_.size() / 3;
-    positions_.resize(positions_.size() + vs.size() * 3);
-    normals_.resize(normals_.size() + vs.size() * 3);
-    colors_.resize(colors_.size() + vs.size() * 4);
-    float* p = &positions_[base * 3];
-    float* n = &normals_[base * 3];
-    unsigned char* c = &colors_[base * 4];
+    size_t base = vertices_.size();
+    vertices_.resize(base + vs.size());
     const unsigned char rgba[4] = {(unsigned char)(r * 255 + 0.5f), (unsigned char)(g * 255 + 0.5f),
                                    (unsigned char)(b * 255 + 0.5f), 255};
+    BatchVertex* out = &vertices_[base];
     for (const TriangleMesh::Vertex& v : vs) {
-        TransformPoint(Matrix(), v.p, p);
-        TransformNormal(nm, v.n, n);
-        std::memcpy(c, rgba, 4);
-        p += 3, n += 3, c += 4;
+        TransformPoint(Matrix(), v.p, out->p);
+        TransformNormal(nm, v.n, out->n);
+        std::memcpy(out->rgba, rgba, 4);
+        ++out;
     }
     // A mirror turns the winding over: turn it back.
     const std::vector<unsigned>& k = part.Indices();
@@ -319,29 +317,32 @@ void FigureBatch::Append(const TriangleMesh& part, float r, float g, float b) {
     size_t at = indices_.size();
     indices_.resize(at + k.size());
     for (size_t t = 0; t + 2 < k.size(); t += 3) {
-        indices_[at + t] = unsigned(base) + k[t];
-        indices_[at + t + 1] = unsigned(base) + k[t + (mirrored ? 2 : 1)];
-        indices_[at + t + 2] = unsigned(base) + k[t + (mirrored ? 1 : 2)];
+        indices_[at + t] = unsigned(base + k[t]);
+        indices_[at + t + 1] = unsigned(base + k[t + (mirrored ? 2 : 1)]);
+        indices_[at + t + 2] = unsigned(base + k[t + (mirrored ? 1 : 2)]);
     }
 }
 
 void FigureBatch::Draw() {
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    glEnable(GL_COLOR_MATERIAL);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, positions_.data());
-    glNormalPointer(GL_FLOAT, 0, normals_.data());
-    glColorPointer(4, GL_UNSIGNED_BYTE, 0, colors_.data());
-    glDrawElements(GL_TRIANGLES, GLsizei(indices_.size()), GL_UNSIGNED_INT, indices_.data());
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
-    glDisable(GL_COLOR_MATERIAL);
-    positions_.clear();
-    normals_.clear();
-    colors_.clear();
+    if (!vertices_.empty()) {
+        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+        glEnable(GL_COLOR_MATERIAL);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_NORMAL_ARRAY);
+        glEnableClientState(GL_COLOR_ARRAY);
+        const GLsizei stride = sizeof(BatchVertex);
+        glVertexPointer(3, GL_FLOAT, stride, vertices_[0].p);
+        glNormalPointer(GL_FLOAT, stride, vertices_[0].n);
+        glColorPointer(4, GL_UNSIGNED_BYTE, stride, vertices_[0].rgba);
+        // The range spares the renderer a search of the indices for it.
+        glDrawRangeElements(GL_TRIANGLES, 0, GLuint(vertices_.size() - 1), GLsizei(indices_.size()),
+                            GL_UNSIGNED_INT, indices_.data());
+        glDisableClientState(GL_COLOR_ARRAY);
+        glDisableClientState(GL_NORMAL_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+        glDisable(GL_COLOR_MATERIAL);
+    }
+    vertices_.clear();
     indices_.clear();
     Reset();
 }

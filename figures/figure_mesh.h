@@ -96,8 +96,11 @@ public:
     void Draw();
 
 private:
-    std::vector<float> positions_, normals_;
-    std::vector<unsigned char> colors_;
+    struct BatchVertex {  // interleaved: one upload
+        float p[3], n[3];
+        unsigned char rgba[4];
+    };
+    std::vector<BatchVertex> vertices_;
     std::vector<unsigned> indices_;
 };
 
