@@ -38,10 +38,10 @@ void SetSlot(int slot, bool down) {
 void StartBenchGame(int world, int players) {
     ClearKeyStates();
     ResetToTitle();
-    SeedRandomWith(1234);
     worldChoice = world;
     playerChoice = players;
     LoadWorld();
+    SeedRandomWith(1234);  // after the load: every new Robot seeds the generator from the clock
     gameState = kStatePlay;
     fadeMode = kFadeNone;
     fadeValue = 0;

@@ -1,5 +1,7 @@
 #include "creatures_test_world.h"
 
+#include "support/helpers.h"
+
 #include <sstream>
 
 #include "players/creatures.h"
@@ -92,6 +94,9 @@ void LoadTestCreatures(const std::string& name, const std::vector<std::string>& 
     for (const auto& line : lines) text += line + "\n";
     std::string path = WriteTextFile(ScratchDir("creatures_" + name), "creatures.data", text);
     LoadCreatures(path.c_str());
+    // Every new Robot seeds the generator from the clock: seed it again so
+    // that a test repeats itself.
+    SeedRandomWith(11);
 }
 
 Creature* OnlyCreature() { return GetCreatures(); }

@@ -35,7 +35,12 @@ void SetUpFlatView(bool textured) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
-    glDisable(GL_LIGHT0);
+    // Whatever an earlier test left on in this context goes off.
+    for (GLenum light = GL_LIGHT0; light <= GL_LIGHT7; ++light) glDisable(light);
+    for (GLenum cap : {GL_FOG, GL_BLEND, GL_ALPHA_TEST, GL_CULL_FACE, GL_COLOR_MATERIAL, GL_SCISSOR_TEST})
+        glDisable(cap);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LESS);
     const GLfloat full[4] = {1, 1, 1, 1};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, full);
     if (textured) glEnable(GL_TEXTURE_2D);
