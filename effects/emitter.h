@@ -36,6 +36,6 @@ void LoadParticleTextures();
 
 // Small read-only views for tests and benchmarks.
 int EmitterCount(const Emitter* e);
-const Particle* EmitterParticle(const Emitter* e, int i);  // slot i, 0 <= i < count
+const Particle* EmitterParticle(const Emitter* e, int i);  // slot i; null outside 0..count-1
 double EmitterLastTime(const Emitter* e);                   // ms, exact over long runs
 float EmitterRate(const Emitter* e);
