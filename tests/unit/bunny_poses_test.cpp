@@ -136,6 +136,11 @@ TEST_F(BunnyPoses, EachPoseMovesExactlyItsGroupsToItsTargetsWithItsKindAndFlags)
 
 TEST_F(BunnyPoses, TheRowsOfTheKindTableCarryTheirOwnKind) {
     for (int k = 0; k < kBunnyInGamePoseCount; ++k) EXPECT_EQ(BunnyInGamePoseRow(k).kind, k);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(BunnyInGamePoseRow(27).kind, 0);
+    EXPECT_EQ(BunnyOpeningVariantRow(-1).kind, 15);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("There is no pose of kind 27"),
+              std::string::npos);
 }
 
 TEST_F(BunnyPoses, LeftAndRightArmPosesAreTwins) {
