@@ -61,12 +61,22 @@ void AgeSparkParticles(SparkEmitter* e) {
     });
 }
 
+// A puff swells by 1.17 per update of 16 ms or more. Shorter updates swell
+// it by their share of that, so a puff grows at most 1.17^20 over its life:
+// growing by 1.17 at every update, a puff at a few hundred frames a second
+// came to cover the whole view, and overflowed at a few thousand.
+float PuffGrowth(int dt) {
+    const int kFullGrowthMs = 16;
+    if (dt >= kFullGrowthMs) return 1.17f;
+    return dt <= 0 ? 1.0f : std::pow(1.17f, float(dt) / kFullGrowthMs);
+}
+
 // A spark floats under weak gravity at first, then drops; a puff barely
-// slows as it rises and swells at every update.
+// slows as it rises and swells.
 void ApplySparkGravity(SparkParticle& s, int dt) {
     if (s.bounced) {
         s.vz += dt * -4e-14f * s.size;
-        s.size *= 1.17f;
+        s.size *= PuffGrowth(dt);
     } else if (s.life >= kDropLife) {
         s.vz += dt * -3e-8f * s.size;
     } else {

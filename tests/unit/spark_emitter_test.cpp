@@ -120,19 +120,40 @@ TEST_F(SparkTest, SparksFloatThenDropAndStrikeIntoAPuff) {
     EXPECT_EQ(puff.speed, 0);
     EXPECT_GT(puff.vz, 0);
     EXPECT_EQ(puff.bounceX, puff.x);
-    // It rises, swells by 1.17 per update and is gone 320 ms after the strike.
-    for (int i = 0; i < 32; ++i) {
-        UpdateAt(t += 10);
-        ASSERT_EQ(SparkEmitterCount(e), 1) << "after " << (i + 1) * 10 << " ms";
+    // It rises, swells by 1.17 per update of 16 ms or more and is freed by
+    // the first update after its 320 ms have run out.
+    while (true) {
+        UpdateAt(t += 16);
+        if (SparkEmitterCount(e) == 0) break;
         s = SparkEmitterParticle(e, 0);
         EXPECT_GT(s->z, puff.z);
         EXPECT_FLOAT_EQ(s->size, puff.size * 1.17f);
         EXPECT_EQ(s->bounceX, puff.bounceX);
+        EXPECT_LT(s->life, puff.life);
         puff = *s;
     }
     EXPECT_LE(puff.life, 0);
-    UpdateAt(t + 10);
-    EXPECT_EQ(SparkEmitterCount(e), 0);
+}
+
+// However fast the frames come, a puff swells no more over its life than at
+// 16 ms a frame, and an update under a millisecond does not swell it.
+TEST_F(SparkTest, PuffGrowthIsBoundedAtHighFrameRates) {
+    SetSparkEmitterPosition(e, 2.5f, 1.5f, 0.001f);
+    SetSparkEmitterAim(e, 0, 0);
+    UpdateAt(kStart + 10);
+    SetSparkEmitterActive(e, 0);
+    int t = kStart + 10;
+    while (!SparkEmitterParticle(e, 0)->bounced) UpdateAt(t += 16);
+    float struck = SparkEmitterParticle(e, 0)->size;
+    UpdateSparkEmitter(e);
+    EXPECT_EQ(SparkEmitterParticle(e, 0)->size, struck);
+    float largest = struck;
+    while (SparkEmitterCount(e) > 0) {
+        largest = SparkEmitterParticle(e, 0)->size;
+        UpdateAt(t += 2);
+    }
+    EXPECT_GT(largest, struck * 10);
+    EXPECT_LE(largest, struck * std::pow(1.17f, 20) * 1.001f);
 }
 
 // Drawing a mix of sparks and puffs from a turned camera.
