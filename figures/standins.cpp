@@ -22,7 +22,6 @@ void DeleteBunny(Bunny* bunny) {
     delete bunny;
 }
 void SetBunnyColorScheme(Bunny* bunny, int scheme) { bunny->outfit = scheme; }
-void ShiftBunnyEmittersPalace(Bunny*) {}
 void SetBunnyGlasses(Bunny*, int) {}
 void SetBunnyWhiskers(Bunny*, int) {}
 void SetBunnyFaceMark(Bunny*, int) {}
@@ -31,6 +30,10 @@ void SetBunnyGunFlag(Bunny*, int, int) {}
 void DrawBunny(Bunny*) {}
 void DrawBunnyEmitters(Bunny*) {}
 void UpdateBunnyEmitters(Bunny*) {}
+// Bursts that only note their length, until the figure's emitters are drawn.
+void StartBunnyEmitter0(Bunny* b, int frames) { b->emitters[0] = {b->emitters[0].emitter, 0, frames}; }
+void StartBunnyEmitter1(Bunny* b, int frames) { b->emitters[1] = {b->emitters[1].emitter, 0, frames}; }
+void StartBunnyEmitter2(Bunny* b, int frames) { b->emitters[2] = {b->emitters[2].emitter, 0, frames}; }
 void GetBunnyLeftFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
 void GetBunnyRightFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
 
@@ -62,11 +65,6 @@ void PoseClimbLean(Bunny*, int) {}
 void PoseDescendLean(Bunny*, int) {}
 void PoseDuckLeanLeft(Bunny*, int) {}
 void PoseDuckLeanRight(Bunny*, int) {}
-void PoseFallWobbleA(Bunny*, int) {}
-void PoseFallWobbleB(Bunny*, int) {}
-
-// The real death script lasts 766 steps at speed 1 and scales with it.
-int PlayBunnyDeathSequence(Bunny*, float speed) { return int(766.0f * speed); }
 
 // A Robot that holds nothing and draws nothing.
 struct Robot {
@@ -89,101 +87,3 @@ void SetRobotPropellerRate(Robot*, float) {}
 void RobotRestPose(Robot*, int) {}
 void RobotWideEyePose(Robot*, int) {}
 void RobotSpinBowtiePose(Robot*, int) {}
-
-// STAND-INS for the scene poses (branch scenefig replaces this block).
-#include "figures/bunny_scene_poses.h"
-
-void PoseFlinch(Bunny*, int) {}
-void PoseEyesWide(Bunny*, int) {}
-void PoseEarsForward(Bunny*, int) {}
-void PoseShudderA(Bunny*, int) {}
-void PoseShudderB(Bunny*, int) {}
-void PoseBurnTilt(Bunny*, int) {}
-void PoseBurnSpin1(Bunny*, int) {}
-void PoseBurnSpin2(Bunny*, int) {}
-void PoseBurnSpin3(Bunny*, int) {}
-void PoseBurnSpin4(Bunny*, int) {}
-void PoseBurnStagger(Bunny*, int) {}
-void PoseBurnSway(Bunny*, int) {}
-void PoseBurnCollapse(Bunny*, int) {}
-void PoseShudderPalaceA(Bunny*, int) {}
-void PoseShudderPalaceB(Bunny*, int) {}
-void PoseBurnTiltPalace(Bunny*, int) {}
-void PoseBurnSpin1Palace(Bunny*, int) {}
-void PoseBurnStaggerPalace(Bunny*, int) {}
-void PoseBurnSwayPalace(Bunny*, int) {}
-void PoseBurnCollapsePalace(Bunny*, int) {}
-void StartBunnyEmitter1Smoke(Bunny*, int) {}
-void RestoreBunnyEmitter1Fire(Bunny*, int) {}
-void StartBunnyEmitter1SmokeOpening(Bunny*, int) {}
-void RestoreBunnyEmitter1FireB(Bunny*, int) {}
-void PoseFadeGrey(Bunny*, int) {}
-void PoseFadeGreyOutfit4(Bunny*, int) {}
-void PoseFadeBlack(Bunny*, int) {}
-void PosePeekHide(Bunny*, int) {}
-void PosePeekUp(Bunny*, int) {}
-void PosePeekTurnA(Bunny*, int) {}
-void PosePeekTurnB(Bunny*, int) {}
-void PoseOpeningLean(Bunny*, int) {}
-void PoseOpeningSlide(Bunny*, int) {}
-void PoseOpeningEarsBrows(Bunny*, int) {}
-void PoseOpeningEyesBack(Bunny*, int) {}
-void PoseOpeningEarsRest(Bunny*, int) {}
-void PoseOpeningSlideBack(Bunny*, int) {}
-void PoseHopGather(Bunny*, int) {}
-void PoseHopPush(Bunny*, int) {}
-void PoseHopFly(Bunny*, int) {}
-void PoseHopReach(Bunny*, int) {}
-void PoseHopLand(Bunny*, int) {}
-void PoseHopCrouchStart(Bunny*, int) {}
-void PoseHopLookA(Bunny*, int) {}
-void PoseHopLookB(Bunny*, int) {}
-void PoseHopHeadTilt(Bunny*, int) {}
-void PoseHopGather2(Bunny*, int) {}
-void PoseHopPush2(Bunny*, int) {}
-void PoseHopFly2(Bunny*, int) {}
-void PoseHopReach2(Bunny*, int) {}
-void PoseHopLand2(Bunny*, int) {}
-void PoseHopStandUp(Bunny*, int) {}
-void PoseOpeningStand(Bunny*, int) {}
-void PoseWaveUp(Bunny*, int) {}
-void PoseWaveDown(Bunny*, int) {}
-void PoseBrowRaise(Bunny*, int) {}
-void PoseSquint(Bunny*, int) {}
-void PoseHeadStraight(Bunny*, int) {}
-void PoseFlinchOpening(Bunny*, int) {}
-void PoseEyesWideOpening(Bunny*, int) {}
-void PoseEarsForwardOpening(Bunny*, int) {}
-void PoseShudderOpeningA(Bunny*, int) {}
-void PoseShudderOpeningB(Bunny*, int) {}
-void PoseBurnTiltOpening(Bunny*, int) {}
-void PoseBurnSpin1Opening(Bunny*, int) {}
-void PoseBurnSpin2Opening(Bunny*, int) {}
-void PoseBurnSpin3Opening(Bunny*, int) {}
-void PoseBurnSpin4Opening(Bunny*, int) {}
-void PoseBurnStaggerOpening(Bunny*, int) {}
-void PoseBurnSwayOpening(Bunny*, int) {}
-void PoseBurnCollapseOpening(Bunny*, int) {}
-void PosePalaceLoungeSeat(Bunny*, int) {}
-void PosePalaceLoungeTalk1(Bunny*, int) {}
-void PosePalaceLoungeTalk2(Bunny*, int) {}
-void PosePalaceLoungeTalk3(Bunny*, int) {}
-void PosePalaceLoungeTalk4(Bunny*, int) {}
-void PosePalaceLoungeLook(Bunny*, int) {}
-void PosePalaceLoungeBrows(Bunny*, int) {}
-void PosePalaceLoungeStand(Bunny*, int) {}
-void PosePalaceSeat(Bunny*, int) {}
-void PosePalaceRobeTalk1(Bunny*, int) {}
-void PosePalaceRobeTalk2(Bunny*, int) {}
-void PosePalaceRobeTalk3(Bunny*, int) {}
-void PosePalaceRobeTalk4(Bunny*, int) {}
-void PosePalaceRobeTalk5(Bunny*, int) {}
-void PosePalaceRobeTalk6(Bunny*, int) {}
-void PosePalaceRobeStep1(Bunny*, int) {}
-void PosePalaceRobeStep2(Bunny*, int) {}
-void PosePalaceRobeLook(Bunny*, int) {}
-void PosePalaceRobeBrows(Bunny*, int) {}
-void PosePalaceRobeNod(Bunny*, int) {}
-void StopBunnyTrembling(Bunny*) {}
-void ShiftBunnyEmittersOpening(Bunny*) {}
-// END of the scene-pose stand-ins.
