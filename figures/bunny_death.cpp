@@ -364,7 +364,6 @@ const DeathCue kDeathScript[] = {
     {PoseBurnCollapse, 5, 11, {}},
     {PoseBurnStagger, 5, 12, {}},
 };
-const int kDeathScriptLength = sizeof kDeathScript / sizeof kDeathScript[0];
 
 float DeathScriptSpeed(float speed) {
     constexpr float kSlowest = 0.2f, kFastest = 10000.0f;

@@ -43,8 +43,8 @@ struct DeathCue {
     } terms[2];
 };
 
-extern const DeathCue kDeathScript[];
-extern const int kDeathScriptLength;  // 45
+constexpr int kDeathScriptLength = 45;
+extern const DeathCue kDeathScript[kDeathScriptLength];
 
 // The script's step numbers at a speed: cue i's frames and delay.
 int DeathCueFrames(const DeathCue& cue, float speed);
