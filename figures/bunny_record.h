@@ -132,6 +132,16 @@ inline float& BunnySideValue(Bunny* b, int side, int f) {
     return b->field[f + side * kBunnySideFieldCount];
 }
 
+// The outfit textures by outfit (0 for the untextured outfits 4 and 5) and
+// the single textures, made once by LoadBunnyTextures.
+struct BunnyTextureSet {
+    unsigned suit[8];        // the body's front face
+    unsigned vertical[8];    // the other body faces and the legs
+    unsigned horizontal[8];  // the arms
+    unsigned gunMouth, shoeSide, shoeLaces, shoeSole, lens;
+};
+const BunnyTextureSet& GetBunnyTextures();
+
 // Built on first use, so pose tables in other files may use it while they are made.
 const FigureLayout& BunnyLayout();
 

@@ -11,6 +11,12 @@ void LoadRobotTextures() {}
 
 #include "figures/bunny_record.h"
 
+// No textures yet: every part draws untextured.
+const BunnyTextureSet& GetBunnyTextures() {
+    static const BunnyTextureSet none{};
+    return none;
+}
+
 // A figure with nothing drawn: the pibs only need something to point at.
 Bunny* NewBunny(int outfit, int) {
     Bunny* b = new Bunny();
@@ -28,11 +34,6 @@ void SetBunnyWhiskers(Bunny*, int) {}
 void SetBunnyFaceMark(Bunny*, int) {}
 void SetBunnyTrembling(Bunny*, int) {}
 void SetBunnyGunFlag(Bunny*, int, int) {}
-void DrawBunny(Bunny*) {}
-void DrawBunnyEmitters(Bunny*) {}
-void UpdateBunnyEmitters(Bunny*) {}
-void GetBunnyLeftFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
-void GetBunnyRightFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
 
 
 void PoseRest(Bunny*, int) {}
