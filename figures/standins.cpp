@@ -10,15 +10,6 @@ void LoadRobotTextures() {}
 
 #include "figures/bunny_record.h"
 
-void DrawBunny(Bunny*) {}
-void DrawBunnyEmitters(Bunny*) {}
-void UpdateBunnyEmitters(Bunny*) {}
-// Bursts that only note their length, until the figure's emitters are drawn.
-void StartBunnyEmitter0(Bunny* b, int frames) { b->emitters[0] = {b->emitters[0].emitter, 0, frames}; }
-void StartBunnyEmitter1(Bunny* b, int frames) { b->emitters[1] = {b->emitters[1].emitter, 0, frames}; }
-void StartBunnyEmitter2(Bunny* b, int frames) { b->emitters[2] = {b->emitters[2].emitter, 0, frames}; }
-void GetBunnyLeftFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
-void GetBunnyRightFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
 
 
 // A Robot that holds nothing and draws nothing.
