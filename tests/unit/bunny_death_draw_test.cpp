@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "figures/bunny.h"
@@ -59,6 +60,17 @@ struct Shot {
             << path;
     }
 };
+
+// The name GL would give the next texture and the next display list; taking
+// and freeing them leaves nothing behind.
+std::pair<GLuint, GLuint> NextGlNames() {
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glDeleteTextures(1, &texture);
+    GLuint list = glGenLists(1);
+    glDeleteLists(list, 1);
+    return {texture, list};
+}
 
 class BunnyDeathDrawing : public ::testing::Test {
 protected:
@@ -116,7 +128,7 @@ protected:
 
 // Before the fire no flame shows; early on it burns at the feet and not yet
 // at the head; once the fades are done the figure is dark where it was
-// brightly dressed.
+// brightly dressed. Nothing on the way makes GL objects.
 TEST_F(BunnyDeathDrawing, FireAtTheFeetFirstThenADarkFigure) {
     std::string dir = ScratchDir("bunny_death");
     const float kFeet[2] = {-0.8f, -0.3f}, kHead[2] = {0.15f, 0.6f};
@@ -126,6 +138,7 @@ TEST_F(BunnyDeathDrawing, FireAtTheFeetFirstThenADarkFigure) {
     EXPECT_LT(before.FireIn(kFeet[0], kFeet[1]), 10);
     double dressed = before.BrightnessAt(0, kChestY);
 
+    auto names = NextGlNames();
     ASSERT_EQ(PlayBunnyDeathSequence(b, 5.0f), 3830);
     RunTo(400);  // the legs' emitter alone has burnt for 300 steps
     Shot early = Draw();
@@ -148,6 +161,11 @@ TEST_F(BunnyDeathDrawing, FireAtTheFeetFirstThenADarkFigure) {
 
     RunTo(3830);  // staggered and collapsed
     Draw().Save(dir + "/step3830.png");
+    // A whole death made no texture and no display list: GL hands out the
+    // next names (or the same again, where it reuses them).
+    auto after = NextGlNames();
+    EXPECT_LE(after.first, names.first + 1);
+    EXPECT_LE(after.second, names.second + 1);
 }
 
 }  // namespace
