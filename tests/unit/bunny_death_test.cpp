@@ -141,7 +141,7 @@ TEST_F(BunnyDeathTest, LeavesAnAshGreyFigureInOutfit4) {
     EXPECT_NEAR(b->field[kBodyAngleY], -720, 0.05);
     EXPECT_EQ(b->anim.tweens.next, nullptr);
     EXPECT_EQ(b->anim.actions.next, nullptr);
-    EmitterBirth middle = FirstBirth(b->emitters[1].emitter);
+    EmitterBirth middle = NewestBirth(b->emitters[1].emitter);
     EXPECT_FLOAT_EQ(middle.y, -0.4f);
     EXPECT_FALSE(middle.smoke);
 }
@@ -168,28 +168,28 @@ TEST_F(BunnyDeathTest, EmitterActionsPlaceTheMiddleEmitter) {
     StartBunnyEmitter1Smoke(b, 100);
     EXPECT_EQ(b->emitters[1].stepCount, 1);
     EXPECT_EQ(b->emitters[1].burstLength, 100);
-    EmitterBirth smoke = FirstBirth(b->emitters[1].emitter);
+    EmitterBirth smoke = NewestBirth(b->emitters[1].emitter);
     EXPECT_TRUE(smoke.smoke);
     EXPECT_FLOAT_EQ(smoke.y, 0.4f);
     EXPECT_NEAR(smoke.z, 0, 0.2f);
 
     StartBunnyEmitter1SmokeOpening(b, 1);  // a burst counted from 1 must still end
     EXPECT_EQ(b->emitters[1].burstLength, 2);
-    EmitterBirth opening = FirstBirth(b->emitters[1].emitter);
+    EmitterBirth opening = NewestBirth(b->emitters[1].emitter);
     EXPECT_FLOAT_EQ(opening.y, -0.17f);
     EXPECT_NEAR(opening.z, -3.96f, 0.2f);
 
     RestoreBunnyEmitter1FireB(b, 7);
     EXPECT_EQ(b->emitters[1].burstLength, 2);  // untouched
-    EmitterBirth fire = FirstBirth(b->emitters[1].emitter);
+    EmitterBirth fire = NewestBirth(b->emitters[1].emitter);
     EXPECT_FALSE(fire.smoke);
     EXPECT_FLOAT_EQ(fire.y, -0.4f);
 
-    float before = FirstBirth(b->emitters[2].emitter).y;
+    float before = NewestBirth(b->emitters[2].emitter).y;
     PosePalaceLoungeStand(b, 10);
     PosePalaceLoungeStand(b, 10);
     ShiftBunnyEmittersOpening(b);
-    EXPECT_NEAR(FirstBirth(b->emitters[2].emitter).y, before - 0.2f - 0.57f, 1e-5);
+    EXPECT_NEAR(NewestBirth(b->emitters[2].emitter).y, before - 0.2f - 0.57f, 1e-5);
 }
 
 }  // namespace
