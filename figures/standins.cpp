@@ -10,19 +10,6 @@ void LoadRobotTextures() {}
 
 #include "figures/bunny_record.h"
 
-void ShiftBunnyEmittersPalace(Bunny*) {}
-void DrawBunny(Bunny*) {}
-void DrawBunnyEmitters(Bunny*) {}
-void UpdateBunnyEmitters(Bunny*) {}
-void GetBunnyLeftFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
-void GetBunnyRightFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
-
-void PoseFallWobbleA(Bunny*, int) {}
-void PoseFallWobbleB(Bunny*, int) {}
-
-// The real death script lasts 766 steps at speed 1 and scales with it.
-int PlayBunnyDeathSequence(Bunny*, float speed) { return int(766.0f * speed); }
-
 // A Robot that holds nothing and draws nothing.
 struct Robot {
     int unused;
