@@ -187,3 +187,9 @@ void PosePalaceRobeNod(Bunny*, int) {}
 void StopBunnyTrembling(Bunny*) {}
 void ShiftBunnyEmittersOpening(Bunny*) {}
 // END of the scene-pose stand-ins.
+
+// The emitter bursts and colour schemes, weak so the real drawing module replaces them.
+__attribute__((weak)) void StartBunnyEmitter0(Bunny*, int) {}
+__attribute__((weak)) void StartBunnyEmitter1(Bunny*, int) {}
+__attribute__((weak)) void StartBunnyEmitter2(Bunny*, int) {}
+__attribute__((weak)) void InitBunnyColorSchemes() {}

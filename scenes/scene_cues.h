@@ -16,8 +16,8 @@
 struct FrameCue {
     int frame;
     void (*call)();
-    void (*callWith)(int arg);
-    int arg;
+    void (*callWith)(int arg) = nullptr;
+    int arg = 0;
 };
 
 // Runs, in table order, every cue whose frame equals `frame`; answers how
