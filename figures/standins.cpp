@@ -10,12 +10,6 @@ void LoadRobotTextures() {}
 
 #include "figures/bunny_record.h"
 
-void ShiftBunnyEmittersPalace(Bunny*) {}
-void DrawBunny(Bunny*) {}
-void DrawBunnyEmitters(Bunny*) {}
-void UpdateBunnyEmitters(Bunny*) {}
-void GetBunnyLeftFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
-void GetBunnyRightFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
 
 void PoseFallWobbleA(Bunny*, int) {}
 void PoseFallWobbleB(Bunny*, int) {}
@@ -143,8 +137,3 @@ void StopBunnyTrembling(Bunny*) {}
 void ShiftBunnyEmittersOpening(Bunny*) {}
 // END of the scene-pose stand-ins.
 
-// The emitter bursts and colour schemes, weak so the real drawing module replaces them.
-__attribute__((weak)) void StartBunnyEmitter0(Bunny*, int) {}
-__attribute__((weak)) void StartBunnyEmitter1(Bunny*, int) {}
-__attribute__((weak)) void StartBunnyEmitter2(Bunny*, int) {}
-__attribute__((weak)) void InitBunnyColorSchemes() {}
