@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "core/frame.h"
+#include "core/keys.h"
 #include "effects/emitter.h"
 #include "figures/bunny.h"
 #include "figures/bunny_record.h"
@@ -263,6 +265,53 @@ TEST_F(StoryScenes, ASecondViewingPlaysBothScenesFromTheStart) {
     EXPECT_EQ(log, kSpiralStartLog);
 }
 
+// Through the display callback: the palace plays to its end on its own, and
+// "s" held skips on; the toccata a skip leaves playing is stopped by the
+// spiral's start, and the fight music by the return to the title.
+TEST_F(StoryScenes, TheStoryHandsOnAtTheEndAndOnAHeldSkipWithItsMusic) {
+    auto music = [this] {
+        std::vector<LoggedCue> m;
+        for (const LoggedCue& c : log)
+            if (c.file == "toccata.wav" || c.file == "kombat.wav") m.push_back(c);
+        return m;
+    };
+    ClearKeyStates();
+    Reshape(kSmallW, kSmallH);
+    StartPalaceScene();
+    gameState = kStatePalace;
+    // Most of the way without swapping buffers, the end through the callback.
+    PlayFrames(DrawPalaceSceneFrame, PalaceFrame, 2400);
+    int displays = 2400;
+    while (gameState == kStatePalace && displays < 3000) {
+        Display();
+        TakeCues(++displays);
+    }
+    EXPECT_EQ(displays, 2509);
+    EXPECT_EQ(gameState, kStateArmy);
+    EXPECT_EQ(music(), (std::vector<LoggedCue>{{1, "toccata.wav", kSoundLoop},
+                                               {2509, "toccata.wav", kSoundStop}}));
+
+    log.clear();
+    StartPalaceScene();
+    gameState = kStatePalace;
+    for (displays = 1; displays <= 100; ++displays) {
+        Display();
+        TakeCues(displays);
+    }
+    KeyboardDown('s', 0, 0);
+    for (; gameState != kStateMenus && displays <= 110; ++displays) {
+        Display();
+        TakeCues(displays);
+    }
+    KeyboardUp('s', 0, 0);
+    Reshape(kShotW, kShotH);
+    EXPECT_EQ(gameState, kStateMenus);
+    EXPECT_EQ(music(), (std::vector<LoggedCue>{{1, "toccata.wav", kSoundLoop},
+                                               {displays - 2, "toccata.wav", kSoundStop},
+                                               {displays - 2, "kombat.wav", kSoundLoop},
+                                               {displays - 1, "kombat.wav", kSoundStop}}));
+}
+
 TEST_F(StoryScenes, AWindowWithNoAreaShowsNothingAndTheSceneWaits) {
     struct Case {
         void (*start)();
@@ -357,7 +406,7 @@ TEST_F(StoryScenes, PicturesOfAFewMoments) {
         const char* name;
     };
     const Shot palace[] = {{260, "palace_0260_talk"}, {1960, "palace_1960_tipped"},
-                           {2200, "palace_2200_burning"}};
+                           {1995, "palace_1995_burning"}, {2300, "palace_2300_ash"}};
     const Shot spiral[] = {{80, "spiral_0080_flip"}, {115, "spiral_0115_slide"},
                            {300, "spiral_0300_tremble"}};
     glEnable(GL_DEPTH_TEST);
