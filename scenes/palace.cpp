@@ -31,6 +31,7 @@ struct PalaceScene {
     Emitter* steam;
     float teapotStep[3];
     unsigned palaceTexture, woodTexture, woodVerticalTexture;
+    unsigned teapotList, tableList, chairList;  // display lists, made once
     int frame;
     int lastFrameMs;
     int windowW = 800, windowH = 600;
@@ -116,6 +117,28 @@ void DrawChair() {
     DrawWoodBoxes(kChairBoxes);
 }
 
+// The props never change shape: each is compiled once and replayed, which
+// spares the software renderer the teapot's patches every frame.
+unsigned CompileList(void (*draw)()) {
+    unsigned list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    draw();
+    glEndList();
+    return list;
+}
+
+void DrawTeapot() {
+    SetSceneMaterial(0.4f, 0.5f, 0.9f);
+    glutSolidTeapot(0.13);
+}
+
+void MakePropLists() {
+    if (scene.teapotList) return;
+    scene.teapotList = CompileList(DrawTeapot);
+    scene.tableList = CompileList(DrawTable);
+    scene.chairList = CompileList(DrawChair);
+}
+
 void DrawPalaceProp(int i) {
     const PalaceProp& p = scene.props[i];
     glPushMatrix();
@@ -124,13 +147,10 @@ void DrawPalaceProp(int i) {
     glRotatef(p.rotY, 0, 1, 0);
     glRotatef(p.rotX, 1, 0, 0);
     switch (i) {
-        case kPropTeapot:
-            SetSceneMaterial(0.4f, 0.5f, 0.9f);
-            glutSolidTeapot(0.13);
-            break;
-        case kPropTable: DrawTable(); break;
+        case kPropTeapot: glCallList(scene.teapotList); break;
+        case kPropTable: glCallList(scene.tableList); break;
         case kPropChairA:
-        case kPropChairB: DrawChair(); break;
+        case kPropChairB: glCallList(scene.chairList); break;
         case kPropSteam: DrawEmitter(scene.steam); break;
     }
     glPopMatrix();
@@ -246,6 +266,7 @@ void LoadPalaceTextures() {
 void StartPalaceScene() {
     InitBunnyColorSchemes();
     SetupPalaceGL();
+    MakePropLists();
     SetupPalaceScene();
 }
 
