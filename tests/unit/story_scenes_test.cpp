@@ -139,7 +139,7 @@ TEST_F(StoryScenes, PalacePlaysItsSoundsOnTheirFramesAndEndsAt2509EveryViewing) 
     EXPECT_EQ(PalaceFrame(), 0);
     EXPECT_EQ(GetPalaceProp(kPropTeapot).y, -0.33f);
     EXPECT_EQ(GetPalaceProp(kPropChairA).rotZ, 0.0f);
-    int born = 0;
+    int born = 0, burstsBefore = 0;
     int frames = PlayUntilOver(DrawPalaceSceneFrame, PalaceFrame, 3000, [&](int frame) {
         // The teapot stays in its box give or take one jiggle step, and the
         // steam rises from wherever it has got to.
@@ -154,8 +154,27 @@ TEST_F(StoryScenes, PalacePlaysItsSoundsOnTheirFramesAndEndsAt2509EveryViewing) 
         float tip = GetPalaceProp(kPropChairA).rotZ;
         float expected = 5.0f * float(std::clamp(frame - 1931, 0, 18));
         EXPECT_FLOAT_EQ(tip, expected) << frame;
+        // A catches fire from 1912 and has three fires burning from 1952.
+        const Bunny* a = GetPalaceActor(kPalaceActorA);
+        if (frame == 1911) burstsBefore = a->emitters[0].burstLength;
+        if (frame == 1912) {
+            EXPECT_EQ(a->emitters[0].burstLength, 135);
+        }
+        if (frame == 1952) {
+            EXPECT_EQ(a->emitters[1].burstLength, 85);
+            EXPECT_EQ(a->emitters[2].burstLength, 75);
+        }
+        if (frame == 2000) {
+            for (int i = 0; i < 3; ++i) EXPECT_GT(EmitterCount(a->emitters[i].emitter), 100) << i;
+        }
     });
     EXPECT_EQ(frames, 2509);
+    EXPECT_NE(burstsBefore, 135);
+    // A has blackened and then turned to ash grey in outfit 4; B is as it was.
+    const Bunny* a = GetPalaceActor(kPalaceActorA);
+    EXPECT_EQ(a->outfit, 4);
+    for (int f : {kFurR, kEarBackR, kClothingR}) EXPECT_NEAR(a->field[f], 0.2f, 0.01f) << f;
+    EXPECT_EQ(GetPalaceActor(kPalaceActorB)->outfit, 7);
     EXPECT_EQ(PalaceFrame(), 2509);
     EXPECT_EQ(log, kPalaceLog);
     EXPECT_GT(born, 5);  // it did steam
