@@ -210,9 +210,15 @@ TEST_F(StoryScenes, SpiralSlidesOutAndBackInThreeTimesAndEndsAt859EveryViewing) 
     std::vector<int> outfitFrames;
     int outfit = GetSpiralStar()->outfit;
     int frames = Play(DrawSpiralSceneFrame, SpiralFrame, 1000, [&](int frame) {
-        if (GetSpiralStar()->outfit != outfit) {
-            outfit = GetSpiralStar()->outfit;
+        const Bunny* star = GetSpiralStar();
+        if (star->outfit != outfit) {
+            outfit = star->outfit;
             outfitFrames.push_back(frame);
+            // Each outfit's accessories: glasses, whiskers, face mark.
+            const int kAccessories[4][3] = {{0, 1, 0}, {1, 1, 0}, {0, 0, 1}, {0, 1, 0}};
+            const int* want = kAccessories[std::clamp(outfit, 0, 3)];
+            EXPECT_EQ((std::vector<int>{star->glasses, star->whiskers, star->faceMark}),
+                      (std::vector<int>{want[0], want[1], want[2]})) << "outfit " << outfit;
         }
         if (frame < kSpiralOutfitFrames[0]) {
             EXPECT_EQ(SpiralStarX(), 0.0f) << frame;
