@@ -31,6 +31,13 @@ void PoseDescendLean(Bunny* bunny, int frames);
 void PoseDuckLeanLeft(Bunny* bunny, int frames);
 void PoseDuckLeanRight(Bunny* bunny, int frames);
 
+// The crouch-and-flip chain placed where the opening's Bunny stands.
+void PoseOpeningCrouch(Bunny* bunny, int frames);
+void PoseOpeningJump(Bunny* bunny, int frames);
+void PoseOpeningHalfFlip(Bunny* bunny, int frames);
+void PoseOpeningFullFlip(Bunny* bunny, int frames);
+void PoseOpeningLand(Bunny* bunny, int frames);
+
 void PoseFallWobbleA(Bunny* bunny, int frames);
 void PoseFallWobbleB(Bunny* bunny, int frames);
 

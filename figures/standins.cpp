@@ -6,6 +6,7 @@
 
 void LoadBunnyTextures() {}
 void LoadRobotTextures() {}
+void InitBunnyColorSchemes() {}
 #include "figures/bunny_animation.h"
 #include "figures/bunny_poses.h"
 
@@ -62,6 +63,14 @@ void PoseClimbLean(Bunny*, int) {}
 void PoseDescendLean(Bunny*, int) {}
 void PoseDuckLeanLeft(Bunny*, int) {}
 void PoseDuckLeanRight(Bunny*, int) {}
+void PoseOpeningCrouch(Bunny*, int) {}
+void PoseOpeningJump(Bunny*, int) {}
+void PoseOpeningHalfFlip(Bunny*, int) {}
+void PoseOpeningFullFlip(Bunny*, int) {}
+void PoseOpeningLand(Bunny*, int) {}
+void StartBunnyEmitter0(Bunny*, int) {}
+void StartBunnyEmitter1(Bunny*, int) {}
+void StartBunnyEmitter2(Bunny*, int) {}
 void PoseFallWobbleA(Bunny*, int) {}
 void PoseFallWobbleB(Bunny*, int) {}
 
