@@ -15,3 +15,4 @@ void SetSparkEmitterPosition(SparkEmitter*, float, float, float) {}
 void SetSparkEmitterAim(SparkEmitter*, float, float) {}
 void UpdateSparkEmitter(SparkEmitter*) {}
 void DrawSparkEmitter(SparkEmitter*) {}
+

@@ -4,7 +4,6 @@
 #include "figures/bunny.h"
 #include "figures/robot.h"
 
-void LoadBunnyTextures() {}
 void LoadRobotTextures() {}
 void InitBunnyColorSchemes() {}
 #include "figures/bunny_animation.h"
@@ -12,23 +11,7 @@ void InitBunnyColorSchemes() {}
 
 #include "figures/bunny_record.h"
 
-// A figure with nothing drawn: the pibs only need something to point at.
-Bunny* NewBunny(int outfit, int) {
-    Bunny* b = new Bunny();
-    b->outfit = outfit;
-    return b;
-}
-void DeleteBunny(Bunny* bunny) {
-    ClearBunnyAnimation(bunny);
-    delete bunny;
-}
-void SetBunnyColorScheme(Bunny* bunny, int scheme) { bunny->outfit = scheme; }
 void ShiftBunnyEmittersPalace(Bunny*) {}
-void SetBunnyGlasses(Bunny*, int) {}
-void SetBunnyWhiskers(Bunny*, int) {}
-void SetBunnyFaceMark(Bunny*, int) {}
-void SetBunnyTrembling(Bunny*, int) {}
-void SetBunnyGunFlag(Bunny*, int, int) {}
 void DrawBunny(Bunny*) {}
 void DrawBunnyEmitters(Bunny*) {}
 void UpdateBunnyEmitters(Bunny*) {}
