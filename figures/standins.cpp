@@ -5,18 +5,11 @@
 #include "figures/robot.h"
 
 void LoadRobotTextures() {}
-void InitBunnyColorSchemes() {}
 #include "figures/bunny_animation.h"
 #include "figures/bunny_poses.h"
 
 #include "figures/bunny_record.h"
 
-void ShiftBunnyEmittersPalace(Bunny*) {}
-void DrawBunny(Bunny*) {}
-void DrawBunnyEmitters(Bunny*) {}
-void UpdateBunnyEmitters(Bunny*) {}
-void GetBunnyLeftFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
-void GetBunnyRightFootPos(Bunny*, float* out) { out[0] = out[1] = out[2] = 0.0f; }
 
 
 void PoseRest(Bunny*, int) {}
@@ -51,9 +44,6 @@ void PoseOpeningJump(Bunny*, int) {}
 void PoseOpeningHalfFlip(Bunny*, int) {}
 void PoseOpeningFullFlip(Bunny*, int) {}
 void PoseOpeningLand(Bunny*, int) {}
-void StartBunnyEmitter0(Bunny*, int) {}
-void StartBunnyEmitter1(Bunny*, int) {}
-void StartBunnyEmitter2(Bunny*, int) {}
 void PoseFallWobbleA(Bunny*, int) {}
 void PoseFallWobbleB(Bunny*, int) {}
 
@@ -178,4 +168,5 @@ void PosePalaceRobeBrows(Bunny*, int) {}
 void PosePalaceRobeNod(Bunny*, int) {}
 void StopBunnyTrembling(Bunny*) {}
 void ShiftBunnyEmittersOpening(Bunny*) {}
+void ShiftBunnyEmittersPalace(Bunny*) {}
 // END of the scene-pose stand-ins.
