@@ -124,7 +124,10 @@ protected:
         if (!EnsureGlContext()) GTEST_SKIP() << "no display";
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         static bool loaded = false;
-        if (!loaded) LoadOpeningTextures();
+        if (!loaded) {
+            LoadBunnyTextures();
+            LoadOpeningTextures();
+        }
         loaded = true;
         // Every reading moves the clock on a whole period, so no frame waits.
         UseFakeClock(1000, 20);
