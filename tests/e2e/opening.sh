@@ -7,12 +7,6 @@ source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/screen_checks.sh"
 rm -f "$OUT"/*.png
 
-# The title page's starry picture reaches the right edge of the square; the
-# opening leaves that strip black (its backdrop and pictures keep to the
-# middle).
-title_page_showing() {
-  menu_square_showing "$1" && [ "$(mean_colour "$1" 40 100 482 150)" != "0 0 0" ]
-}
 shot() { import -window root -crop 600x450+0+0 +repage "$OUT/$1.png"; }
 
 start_game
