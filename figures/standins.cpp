@@ -10,8 +10,6 @@ void LoadRobotTextures() {}
 
 #include "figures/bunny_record.h"
 
-
-
 // A Robot that holds nothing and draws nothing.
 struct Robot {
     int unused;

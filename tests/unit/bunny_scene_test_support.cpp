@@ -22,7 +22,7 @@ Bunny* RestingBunny() {
     return b;
 }
 
-EmitterBirth FirstBirth(Emitter* e) {
+EmitterBirth NewestBirth(Emitter* e) {
     SetEmitterActive(e, 1);
     fakeNow += 2000;
     UpdateEmitter(e);

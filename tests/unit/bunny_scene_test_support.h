@@ -14,4 +14,4 @@ struct EmitterBirth {
     float x, y, z;
     bool smoke;
 };
-EmitterBirth FirstBirth(Emitter* e);
+EmitterBirth NewestBirth(Emitter* e);
