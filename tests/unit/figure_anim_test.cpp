@@ -180,30 +180,4 @@ TEST_F(FigureAnim, BodyAngleXBelowMinus360FoldsToASmallPositiveAngle) {
     EXPECT_EQ(F(kBodyAngleX), -360);
 }
 
-// The Robot's rules through the same engine: a tween ends at 0 or fewer
-// steps, and one field's tweens are twinned onto another.
-TEST(FigureAnimRules, TwinnedFieldsMoveTogetherAndOtherRulesApply) {
-    struct Toy {
-        float field[3];
-        AnimQueues<Toy> anim;
-    } toy{{0, 0, 0}, {}};
-    const float rest[3] = {0, 0, 0};
-    const unsigned groups[3] = {1, 1, 2};
-    FigureLayout layout{3, 3, rest, groups, 0, 2};
-    PoseRow row{5, 0, {{0, 8}, {1, 4}}, nullptr, 0};
-    ApplyPoseTweens(toy.anim, toy.field, layout, row, 4);
-    EXPECT_EQ(CountAnimTweens(toy.anim), 3);
-    for (int i = 0; i < 4; ++i) RunAnimTweens(toy.anim, AnimRules{true}, nullptr);
-    EXPECT_FLOAT_EQ(toy.field[0], 8);
-    EXPECT_FLOAT_EQ(toy.field[2], 8) << "the twin follows";
-    EXPECT_FLOAT_EQ(toy.field[1], 4);
-    EXPECT_EQ(CountAnimTweens(toy.anim), 0);
-    // A tween already at 0 steps is dropped under the Robot's rule.
-    AnimTween* tail = BeginAnimTweens(toy.anim.tweens);
-    AddAnimTween(1, 5, &toy.field[1], 0, tail);
-    tail->stepsLeft = 0;
-    RunAnimTweens(toy.anim, AnimRules{true}, nullptr);
-    EXPECT_EQ(CountAnimTweens(toy.anim), 0);
-}
-
 }  // namespace
