@@ -94,8 +94,9 @@ void MoveSparkParticles(SparkEmitter* e, int dt) {
     }
 }
 
-// Where over a cell of each floor type a spark strikes: above below and under
-// the surface height top (a null top never strikes).
+// Where over a cell of each floor type a spark strikes, up to z = 1: when z
+// lies above `below` and under the surface height top(x, y); a floor type
+// with no top strikes only at the ground plane.
 struct StrikeRule {
     float below;
     float (*top)(float x, float y);

@@ -28,6 +28,8 @@ void SetSparkEmitterAim(SparkEmitter* e, float aimX, float aimY);
 SparkEmitter* MoveSparkEmitter(SparkEmitter* e, float dx, float dy, float dz);
 void UpdateSparkEmitter(SparkEmitter* e);
 void DrawSparkEmitter(SparkEmitter* e);
+// Frees the emitter and its sparks; null is let be.
+// Frees the emitter and its sparks (null is let be).
 void DeleteSparkEmitter(SparkEmitter* e);
 
 // 1 when a spark at (x, y, z) strikes the current board, else 0.

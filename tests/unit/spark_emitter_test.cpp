@@ -45,15 +45,6 @@ TEST_F(SparkTest, FillsToItsBoundAfterAMinutesGap) {
     EXPECT_EQ(SparkEmitterParticle(e, 2500), nullptr);
 }
 
-TEST_F(SparkTest, InactiveEmitterMakesNothingAndDoesNotBurst) {
-    SetSparkEmitterActive(e, 0);
-    UpdateAt(kStart + 60000);
-    EXPECT_EQ(SparkEmitterCount(e), 0);
-    SetSparkEmitterActive(e, 1);
-    UpdateAt(kStart + 60010);
-    EXPECT_EQ(SparkEmitterCount(e), 1);
-}
-
 // Under one period nothing is made and lastTime stays, so the next update
 // moves the sparks over that time again; under one ms nothing moves, but the
 // fade still applies.
