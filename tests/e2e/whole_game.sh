@@ -32,7 +32,7 @@ hold_until() {  # key, check of a screenshot, what
   key_up "$1"
   sleep 1  # the release must be seen too, or the next press is no press
 }
-hold_a_until_title() { hold_until a menu_square_showing "back the title"; }
+hold_a_until_title() { hold_until a title_page_showing "back the title"; }
 shot() { sleep 0.3; import -window root -crop 600x450+0+0 +repage "$OUT/$1.png"; }
 
 fade_is_up() {

@@ -53,6 +53,13 @@ menu_square_showing() {
     [ "$(mean_colour "$1" 300 300 150 75)" != "0 0 0" ]
 }
 
+# The title page's starry picture reaches the right edge of the square; the
+# opening scene, also drawn in that square, leaves the strip black (its
+# backdrop and pictures keep to the middle).
+title_page_showing() {
+  menu_square_showing "$1" && [ "$(mean_colour "$1" 40 100 482 150)" != "0 0 0" ]
+}
+
 expect_menu_square() {
   local left right centre
   left="$(mean_colour "$1" 70 450 0 0)"
