@@ -2,8 +2,6 @@
 // flow goes straight on to the next state.
 #include "scenes/army.h"
 #include "scenes/opening.h"
-#include "scenes/palace.h"
-#include "scenes/spiral.h"
 #include "support/sgi_image.h"
 
 namespace {
@@ -20,16 +18,9 @@ void StartOpeningScene() {}
 int RunOpeningScript() { return 1; }
 void DrawOpeningFrame(int, int) {}
 
-void LoadPalaceTextures() {}
-void StartPalaceScene() {}
-int DrawPalaceSceneFrame(int, int) { return 1; }
-
 void LoadArmySceneTexture() {}
 void StartArmyScene() {}
 int DrawArmySceneFrame(int, int) { return 1; }
-
-void StartSpiralScene() {}
-int DrawSpiralSceneFrame(int, int) { return 1; }
 
 unsigned GetWhitePibTexture() { return whitePibTexture; }
 unsigned GetFinalTexture() { return finalTexture; }

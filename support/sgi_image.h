@@ -44,3 +44,5 @@ void PackRgbRow(const unsigned char* r, const unsigned char* g, const unsigned c
 
 // Reads an image and makes a mipmapped RGBA texture of it; returns its name.
 unsigned LoadSgiTexture(const char* file);
+// The same into a texture name the caller already has (left bound).
+void LoadSgiTextureInto(unsigned name, const char* file);
