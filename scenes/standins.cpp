@@ -1,6 +1,5 @@
 // STAND-INS for the scenes, which are not built yet: each ends at once, so the
 // flow goes straight on to the next state.
-#include "scenes/army.h"
 #include "scenes/opening.h"
 #include "support/sgi_image.h"
 
@@ -17,10 +16,6 @@ void LoadOpeningTextures() {
 void StartOpeningScene() {}
 int RunOpeningScript() { return 1; }
 void DrawOpeningFrame(int, int) {}
-
-void LoadArmySceneTexture() {}
-void StartArmyScene() {}
-int DrawArmySceneFrame(int, int) { return 1; }
 
 unsigned GetWhitePibTexture() { return whitePibTexture; }
 unsigned GetFinalTexture() { return finalTexture; }
