@@ -25,30 +25,14 @@
 #include "scenes/spiral.h"
 #include "sound/sound.h"
 #include "support/helpers.h"
+#include "scene_test_support.h"
 #include "test_support.h"
-#ifdef PIB_MAKE_IMAGES
-#include "contact_sheet.h"
-#endif
 
 namespace {
-
-struct LoggedCue {
-    int frame;
-    std::string file;
-    SoundAction action;
-    bool operator==(const LoggedCue& o) const {
-        return frame == o.frame && file == o.file && action == o.action;
-    }
-};
-
-std::ostream& operator<<(std::ostream& os, const LoggedCue& c) {
-    return os << "{" << c.frame << ", " << c.file << ", " << c.action << "}";
-}
 
 // Timelines are played in a small window: what is checked is when things
 // happen, not how they look.
 const int kSmallW = 64, kSmallH = 48;
-const int kShotW = 600, kShotH = 450;
 
 class StoryScenes : public ::testing::Test {
 protected:
@@ -72,8 +56,7 @@ protected:
 
     // The recorded cues so far, stamped with the frame they came in.
     void TakeCues(int frame) {
-        for (const SoundCueRecord& r : records) log.push_back({frame, r.file, r.action});
-        records.clear();
+        ::TakeCues(&records, &log, frame);
     }
 
     // Draws frames until the scene answers that it is over (at most limit);
@@ -350,16 +333,6 @@ TEST_F(StoryScenes, AWindowWithNoAreaShowsNothingAndTheSceneWaits) {
     }
 }
 
-// Names in use, counted the slow way: every texture name up to a fresh one.
-int CountGlTextures() {
-    GLuint probe = 0;
-    glGenTextures(1, &probe);
-    glDeleteTextures(1, &probe);
-    int n = 0;
-    for (GLuint name = 1; name < probe + 64; ++name) n += glIsTexture(name) ? 1 : 0;
-    return n;
-}
-
 TEST_F(StoryScenes, AHundredViewingsLeaveMemoryAndTexturesFlat) {
     auto view = [] {
         StartPalaceScene();
@@ -382,32 +355,6 @@ TEST_F(StoryScenes, AHundredViewingsLeaveMemoryAndTexturesFlat) {
 }
 
 // ---- Pictures of a few moments, saved for a person to look at ----
-
-void SaveFrame(const std::string& dir, const std::string& name) {
-    std::vector<unsigned char> rgb(size_t(kShotW) * kShotH * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, kShotW, kShotH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-#ifdef PIB_MAKE_IMAGES
-    Canvas c = MakeCanvas(kShotW, kShotH, Grey(0));
-    for (size_t i = 0; i < c.texels.size(); ++i)
-        c.texels[i] = Colour(rgb[3 * i] / 255.0f, rgb[3 * i + 1] / 255.0f, rgb[3 * i + 2] / 255.0f);
-    EXPECT_TRUE(WritePng(dir + "/" + name + ".png", c));
-#else
-    (void)dir;
-    (void)name;
-#endif
-}
-
-// The mean brightness of the picture just drawn, 0 to 255.
-double MeanBrightness() {
-    std::vector<unsigned char> rgb(size_t(kShotW) * kShotH * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kShotW, kShotH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    double sum = 0;
-    for (unsigned char v : rgb) sum += v;
-    return sum / double(rgb.size());
-}
 
 TEST_F(StoryScenes, PicturesOfAFewMoments) {
     std::string dir = ScratchDir("story_scenes");
