@@ -72,6 +72,8 @@ awk -v launch="$launch_ms" '
     row("all textures read and uploaded", sprintf("%.1f ms", t["BM_LoadAllTextures"] / 1000), "")
     row("all sounds read", sprintf("%.1f ms", t["BM_LoadAllSounds"] / 1000), "")
     for (w = 1; w <= 3; w++) row("world load, world " w, sprintf("%.1f ms", t["BM_LoadWorld/world:" w] / 1000), "")
+    row("army frame, dodecahedron (from 1700)", sprintf("%.1f ms", t["BM_ArmyFrame/from:1700"] / 1000), "< 20 ms")
+    row("army frame, Robot in view (from 2100)", sprintf("%.1f ms", t["BM_ArmyFrame/from:2100"] / 1000), "< 20 ms")
     row("start-up to first frame (in process)", sprintf("%.0f ms", t["BM_StartUpToFirstFrame"] / 1000), "< 1 s")
     row("game binary: launch to start-up line", launch " ms", "")
     row("  plus the first frame", sprintf("%.0f ms", launch + t["BM_FirstFrame"] / 1000), "< 1 s")
