@@ -122,16 +122,21 @@ const StrikeRule kStrikeRules[] = {
 };
 const int kStrikeRuleCount = int(sizeof kStrikeRules / sizeof kStrikeRules[0]);
 
-void DrawFlyingSpark(const Billboard& b, const SparkParticle& s) {
+void SetSparkColours(const SparkParticle& s) {
     glColor3f(s.colour[1], 0, 0);
     SetGlowMaterial(s.colour, 0.4f);
-    BillboardQuad(b, s.x, s.y, s.z, s.size / 80);
 }
 
-void DrawPuff(const Billboard& b, const SparkParticle& s) {
-    SetFrontAmbientDiffuse(0.6f, 0.6f, 0.6f, 0.3f);
-    BillboardQuad(b, s.bounceX, s.bounceY, s.z, s.size / 100);
+// The state the last quad leaves, whether or not it was in view.
+void LeaveLastColours(const SparkParticle& s) {
+    if (s.bounced) {
+        SetFrontAmbientDiffuse(0.6f, 0.6f, 0.6f, 0.3f);
+    } else {
+        SetSparkColours(s);
+        SetFrontEmission(0, 0, 0, 0);
+    }
 }
+
 }  // namespace
 
 int SparkHitsBoard(float x, float y, float z) {
@@ -183,21 +188,41 @@ void UpdateSparkEmitter(SparkEmitter* e) {
         [e] { e->slots.push_back(CreateSparkParticle(e)); });
 }
 
-// Sparks and puffs keep their slot order; a run of one kind shares one
-// texture binding.
+namespace {
+// Where and how large a spark's or a puff's quad is.
+void SparkQuad(const SparkParticle& s, float* centre, float* h) {
+    centre[0] = s.bounced ? s.bounceX : s.x;
+    centre[1] = s.bounced ? s.bounceY : s.y;
+    centre[2] = s.z;
+    *h = s.bounced ? s.size / 100 : s.size / 80;
+}
+}  // namespace
+
+// An emitter's puffs go out first and its flying sparks after them, one
+// texture binding each: binding afresh at every change of kind along the
+// slots cost several times as much once puffs and sparks are mixed, and the
+// glowing sparks are never veiled by the grey puffs. Quads wholly out of view
+// are skipped; the colours and material end as the last slot's quad leaves
+// them.
 void DrawSparkEmitter(SparkEmitter* e) {
     Billboard b = BeginBillboards();
-    const std::vector<SparkParticle>& slots = e->slots;
-    for (size_t i = 0; i < slots.size();) {
-        int puffs = slots[i].bounced;
-        BeginQuadRun(puffs ? puffTexture : sparkTexture);
-        for (; i < slots.size() && slots[i].bounced == puffs; ++i) {
-            if (puffs) DrawPuff(b, slots[i]);
-            else DrawFlyingSpark(b, slots[i]);
+    for (int kind = 1; kind >= 0; --kind) {
+        bool begun = false;
+        for (const SparkParticle& s : e->slots) {
+            float c[3], h;
+            SparkQuad(s, c, &h);
+            if (s.bounced != kind || !BillboardInView(b, c[0], c[1], c[2], h)) continue;
+            if (!begun) {
+                begun = true;
+                if (kind) SetFrontAmbientDiffuse(0.6f, 0.6f, 0.6f, 0.3f);
+                BeginQuadRun(kind ? puffTexture : sparkTexture);
+            }
+            if (!kind) SetSparkColours(s);
+            BillboardQuad(b, c[0], c[1], c[2], h);
         }
-        EndQuadRun();
-        if (!puffs) SetFrontEmission(0, 0, 0, 0);
+        if (begun) EndQuadRun();
     }
+    if (!e->slots.empty()) LeaveLastColours(e->slots.back());
     EndBillboards();
 }
 

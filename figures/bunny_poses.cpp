@@ -3,6 +3,8 @@
 // row's groups goes to its rest value unless the row gives a target.
 #include "figures/bunny_poses.h"
 
+#include <cstdio>
+
 #include "figures/bunny_record.h"
 
 namespace {
@@ -247,8 +249,17 @@ const PoseRow* const kOpeningRows[kBunnyOpeningVariantCount] = {
 
 }  // namespace
 
-const PoseRow& BunnyInGamePoseRow(int kind) { return *kInGameRows[kind]; }
-const PoseRow& BunnyOpeningVariantRow(int i) { return *kOpeningRows[i]; }
+const PoseRow& BunnyInGamePoseRow(int kind) {
+    if (kind >= 0 && kind < kBunnyInGamePoseCount) return *kInGameRows[kind];
+    std::printf("There is no pose of kind %d: kinds are 0 to 26; using the rest pose\n", kind);
+    return kRest;
+}
+
+const PoseRow& BunnyOpeningVariantRow(int i) {
+    if (i >= 0 && i < kBunnyOpeningVariantCount) return *kOpeningRows[i];
+    std::printf("There is no opening variant %d: they are 0 to 4; using the crouch\n", i);
+    return kOpeningCrouch;
+}
 
 void PoseRest(Bunny* b, int n) { ApplyBunnyPose(b, kRest, n); }
 void PoseTremble(Bunny* b, int n) { ApplyBunnyPose(b, kTremble, n); }

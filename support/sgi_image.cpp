@@ -279,6 +279,9 @@ unsigned char* ReadSgiImagePacked(const char* file, unsigned* width, unsigned* h
 }
 
 void LoadSgiTextureInto(unsigned name, const char* file) {
+    // With no GL context (game rules run without a window) there is nothing
+    // to make the texture in, and GLU would crash asking for the version.
+    if (!glGetString(GL_VERSION)) return;
     unsigned w = 0, h = 0, c = 0;
     unsigned char* texels = ReadSgiImage(file, &w, &h, &c);
     if (!texels) {

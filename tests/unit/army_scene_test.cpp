@@ -82,8 +82,7 @@ protected:
             if (s.frame == ArmyFrame() + 1) shot = &s;
         if (!shot) return DrawArmySceneFrame(kSmallW, kSmallH);
         int over = DrawArmySceneFrame(kShotW, kShotH);
-        EXPECT_GT(MeanBrightness(), 10.0) << shot->name;  // the desert fills the view
-        SaveFrame(shotDir, shot->name);
+        EXPECT_GT(SaveFrame(shotDir, shot->name), 10.0) << shot->name;  // the desert fills the view
         return over;
     }
 

@@ -229,23 +229,4 @@ TEST_F(BunnyScenePoseTest, OpeningStoryMoves) {
     EXPECT_EQ(b->field[kHeadAngleX], 5);
 }
 
-// The fall wobble swaps the ears from side to side and keeps the figure
-// trembling from the first swing on.
-TEST_F(BunnyScenePoseTest, FallWobbleSwapsEarsAndKeepsTrembling) {
-    ResolvedPose a = Resolve(kRowFallWobbleA), w = Resolve(kRowFallWobbleB);
-    for (int f : {kEarBend, kEarRotate})
-        EXPECT_EQ(w.target[f], a.target[OtherSide(f)]);
-    int delay = 0;
-    for (int i = 0; i < 16; ++i) {
-        int frames = i < 8 ? 125 : 62;
-        ScheduleBunnyAction(i % 2 ? PoseFallWobbleB : PoseFallWobbleA, b, frames, delay);
-        delay += frames;
-    }
-    EXPECT_EQ(delay, 1496);
-    Step(1496);
-    EXPECT_EQ(b->trembling, 1);
-    EXPECT_NEAR(b->field[kHeadAngleX], -54.83966f, 1e-3);
-    EXPECT_EQ(b->anim.actions.next, nullptr);
-}
-
 }  // namespace

@@ -8,20 +8,17 @@
 #include "figures/bunny_record.h"
 #include "game_test_support.h"
 
+// Built by hand, as NewBunny builds it but for the GL parts, so the tests
+// need no window.
 Bunny* RestingBunny() {
-    Bunny* b = NewBunny(0, 0);
-    const FigureLayout& layout = BunnyLayout();
-    std::copy(layout.rest, layout.rest + kBunnyPoseFieldCount, b->field);
-    const float fur[4] = {0.9f, 0.5f, 0.5f, 1}, earBack[4] = {0.8f, 0.4f, 0.4f, 1},
-                clothing[4] = {0.8f, 0.8f, 0.8f, 1};
-    std::copy(fur, fur + 4, b->field + kFurR);
-    std::copy(earBack, earBack + 4, b->field + kEarBackR);
-    std::copy(clothing, clothing + 4, b->field + kClothingR);
+    Bunny* b = new Bunny();
+    const float* rest = BunnyLayout().rest;
+    std::copy(rest, rest + kBunnyPoseFieldCount, b->field);
+    SetBunnyColorScheme(b, 0);
     const float place[3][4] = {{0, 0.4f, -0.15f, 0.16f}, {0, -0.07f, -0.15f, 0.2f},
                                {0, -0.52f, -0.15f, 0.24f}};
     for (int i = 0; i < 3; ++i)
-        if (!b->emitters[i].emitter)
-            b->emitters[i] = {CreateEmitter(place[i][0], place[i][1], place[i][2], place[i][3]), 1, 0};
+        b->emitters[i] = {CreateEmitter(place[i][0], place[i][1], place[i][2], place[i][3]), 1, 0};
     return b;
 }
 

@@ -4,7 +4,8 @@
 struct Bunny;
 struct Emitter;
 
-// A new figure in outfit 0, at rest, with its three emitters.
+// A figure in outfit 0, at rest, with its three emitters at their places
+// and no GL parts; DeleteBunny frees it.
 Bunny* RestingBunny();
 
 // Where an emitter makes its particles and whether as smoke: it is switched

@@ -15,18 +15,11 @@ void TakeCues(std::vector<SoundCueRecord>* records, std::vector<LoggedCue>* log,
     records->clear();
 }
 
-namespace {
-std::vector<unsigned char> ReadPicture() {
+double SaveFrame(const std::string& dir, const std::string& name) {
     std::vector<unsigned char> rgb(size_t(kShotW) * kShotH * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, kShotW, kShotH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
-}  // namespace
-
-void SaveFrame(const std::string& dir, const std::string& name) {
-    std::vector<unsigned char> rgb = ReadPicture();
 #ifdef PIB_MAKE_IMAGES
     Canvas c = MakeCanvas(kShotW, kShotH, Grey(0));
     for (size_t i = 0; i < c.texels.size(); ++i)
@@ -36,10 +29,6 @@ void SaveFrame(const std::string& dir, const std::string& name) {
     (void)dir;
     (void)name;
 #endif
-}
-
-double MeanBrightness() {
-    std::vector<unsigned char> rgb = ReadPicture();
     double sum = 0;
     for (unsigned char v : rgb) sum += v;
     return sum / double(rgb.size());

@@ -23,10 +23,9 @@ void TakeCues(std::vector<SoundCueRecord>* records, std::vector<LoggedCue>* log,
 
 // Pictures are read back at this size.
 constexpr int kShotW = 600, kShotH = 450;
-// Saves the back buffer's picture as dir/name.png.
-void SaveFrame(const std::string& dir, const std::string& name);
-// The mean brightness of the picture just drawn, 0 to 255.
-double MeanBrightness();
+// Saves the picture just drawn (the back buffer) as dir/name.png; answers
+// its mean brightness, 0 to 255.
+double SaveFrame(const std::string& dir, const std::string& name);
 
 // Names in use, counted the slow way: every texture name up to a fresh one.
 int CountGlTextures();
