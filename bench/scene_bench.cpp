@@ -1,11 +1,14 @@
 // One frame of the palace scene at its busiest (two Bunnies, the burning one
-// at the height of its fire, the steam) and one of the spiral scene, through
+// at the height of its fire, the steam), one of the army scene at its busiest
+// (forty Rodents, two speakers, the Robot, with the dodecahedron spinning or
+// the Robot in view) and one of the spiral scene, through
 // the display callback, on a clock that passes exactly one period per frame
 // so no time is spent waiting.
 #include <GL/glut.h>
 #include <benchmark/benchmark.h>
 
 #include "core/frame.h"
+#include "scenes/army.h"
 #include "scenes/palace.h"
 #include "scenes/spiral.h"
 #include "support/clock.h"
@@ -62,6 +65,37 @@ void BM_SpiralFrame(benchmark::State& state) {
 BENCHMARK(BM_SpiralFrame)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(1.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// From frame 1700 the army rolls and the dodecahedron spins with the Robot
+// drawn off to the right; from 2100 the Robot stands in the middle of the
+// view. Five repetitions of 50 frames stay inside either stretch.
+void BM_ArmyFrame(benchmark::State& state) {
+    SetClockSource(ReadBenchClock);
+    int from = int(state.range(0));
+    // A repetition goes on from where the last one stopped.
+    static int startedFrom = -1;
+    if (startedFrom != from || ArmyFrame() > from + 250) {
+        SeedRandomWith(3);
+        StartArmyScene();
+        while (ArmyFrame() < from) DrawArmySceneFrame(1, 1);
+        startedFrom = from;
+    }
+    gameState = kStateArmy;
+    for (auto _ : state) {
+        Display();
+        glFinish();
+    }
+    SetClockSource(nullptr);
+    ResetToTitle();
+}
+BENCHMARK(BM_ArmyFrame)
+    ->ArgName("from")
+    ->Arg(1700)
+    ->Arg(2100)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(50)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 

@@ -4,6 +4,7 @@
 // once. One applier turns a row into tweens for any figure.
 #pragma once
 
+#include <initializer_list>
 #include <vector>
 
 #include "figures/figure_anim.h"
@@ -73,4 +74,21 @@ void ApplyPoseTweens(AnimQueues<Figure>& q, float* fields, const FigureLayout& l
             tail = twin;
         }
     }
+}
+
+// Three targets on consecutive fields (an X, Y, Z group); field may be
+// Both(f) or Right(f).
+inline std::vector<PoseTarget> Xyz(int field, float x, float y, float z) {
+    return {{field, x}, {field + 1, y}, {field + 2, z}};
+}
+
+// The accessors' moves: add to, or store in, a run of consecutive fields.
+// A null run (a side that is neither 0 nor 1) is left alone.
+inline void NudgeFieldRun(float* run, std::initializer_list<float> deltas) {
+    if (!run) return;
+    for (float d : deltas) *run++ += d;
+}
+inline void SetFieldRun(float* run, std::initializer_list<float> values) {
+    if (!run) return;
+    for (float v : values) *run++ = v;
 }

@@ -19,35 +19,19 @@
 #include "figures/bunny_record.h"
 #include "figures/bunny_scene_poses.h"
 #include "game_test_support.h"
+#include "scene_test_support.h"
 #include "scenes/palace.h"
 #include "scenes/palace_script.h"
 #include "scenes/spiral.h"
 #include "sound/sound.h"
 #include "support/helpers.h"
 #include "test_support.h"
-#ifdef PIB_MAKE_IMAGES
-#include "contact_sheet.h"
-#endif
 
 namespace {
-
-struct LoggedCue {
-    int frame;
-    std::string file;
-    SoundAction action;
-    bool operator==(const LoggedCue& o) const {
-        return frame == o.frame && file == o.file && action == o.action;
-    }
-};
-
-std::ostream& operator<<(std::ostream& os, const LoggedCue& c) {
-    return os << "{" << c.frame << ", " << c.file << ", " << c.action << "}";
-}
 
 // Timelines are played in a small window: what is checked is when things
 // happen, not how they look.
 const int kSmallW = 64, kSmallH = 48;
-const int kShotW = 600, kShotH = 450;
 
 class StoryScenes : public ::testing::Test {
 protected:
@@ -71,8 +55,7 @@ protected:
 
     // The recorded cues so far, stamped with the frame they came in.
     void TakeCues(int frame) {
-        for (const SoundCueRecord& r : records) log.push_back({frame, r.file, r.action});
-        records.clear();
+        ::TakeCues(&records, &log, frame);
     }
 
     // Draws up to limit frames, stopping when the scene answers that it is
@@ -296,16 +279,6 @@ TEST_F(StoryScenes, AWindowWithNoAreaShowsNothingAndTheSceneWaits) {
     }
 }
 
-// Names in use, counted the slow way: every texture name up to a fresh one.
-int CountGlTextures() {
-    GLuint probe = 0;
-    glGenTextures(1, &probe);
-    glDeleteTextures(1, &probe);
-    int n = 0;
-    for (GLuint name = 1; name < probe + 64; ++name) n += glIsTexture(name) ? 1 : 0;
-    return n;
-}
-
 TEST_F(StoryScenes, AHundredViewingsLeaveMemoryAndTexturesFlat) {
     auto view = [] {
         StartPalaceScene();
@@ -328,23 +301,6 @@ TEST_F(StoryScenes, AHundredViewingsLeaveMemoryAndTexturesFlat) {
 }
 
 // ---- Pictures of a few moments, saved for a person to look at ----
-
-// Saves the picture just drawn; answers its mean brightness, 0 to 255.
-double SaveFrame(const std::string& dir, const std::string& name) {
-    std::vector<unsigned char> rgb(size_t(kShotW) * kShotH * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, kShotW, kShotH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-#ifdef PIB_MAKE_IMAGES
-    Canvas c = MakeCanvas(kShotW, kShotH, Grey(0));
-    for (size_t i = 0; i < c.texels.size(); ++i)
-        c.texels[i] = Colour(rgb[3 * i] / 255.0f, rgb[3 * i + 1] / 255.0f, rgb[3 * i + 2] / 255.0f);
-    EXPECT_TRUE(WritePng(dir + "/" + name + ".png", c));
-#endif
-    double sum = 0;
-    for (unsigned char v : rgb) sum += v;
-    return sum / double(rgb.size());
-}
 
 TEST_F(StoryScenes, PicturesOfAFewMoments) {
     std::string dir = ScratchDir("story_scenes");

@@ -3,9 +3,12 @@
 #include <GL/glut.h>
 #include <png.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 bool EnsureGlContext() {
     static int state = 0;  // 0 untried, 1 ready, -1 no display
@@ -67,4 +70,19 @@ bool SavePng(const ReadBack& shot, const std::string& path) {
     // A negative stride writes the bottom-first rows top first.
     return png_image_write_to_file(&image, path.c_str(), 0, shot.rgb.data(), -shot.width * 3,
                                    nullptr) != 0;
+}
+
+std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),
+                              void* arg) {
+    char here[4096];
+    if (!getcwd(here, sizeof here) || chdir(dir.c_str()) != 0) {
+        ADD_FAILURE() << "cannot work in " << dir;
+        return "";
+    }
+    fn(arg);
+    if (chdir(here) != 0) ADD_FAILURE() << "cannot return to " << here;
+    std::ifstream in(dir + "/" + file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }

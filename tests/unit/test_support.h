@@ -38,3 +38,7 @@ struct ReadBack {
 ReadBack ReadBackBuffer(int x, int y, int width, int height);
 // Writes it as a PNG, top row first; false when the file cannot be written.
 bool SavePng(const ReadBack& shot, const std::string& path);
+// Runs fn with dir as the working folder, then reads back the file it wrote
+// there ("" when there is none).
+std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),
+                              void* arg);
