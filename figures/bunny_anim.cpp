@@ -104,7 +104,8 @@ void ApplyBunnyPose(Bunny* bunny, const PoseRow& row, int frames) {
     if (row.flags & kSetStance1) bunny->stance = 1;
     if (row.flags & kSetTrembling0) bunny->trembling = 0;
     if (row.flags & kSetTrembling1) bunny->trembling = 1;
-    if (row.flags & kSetOutfit4) SetBunnyColorScheme(bunny, 4);
+    // The outfit alone: the colours are the fade's to move, not the scheme's.
+    if (row.flags & kSetOutfit4) bunny->outfit = 4;
     if (row.flags & kShiftEmittersPalace) ShiftBunnyEmittersPalace(bunny);
 }
 

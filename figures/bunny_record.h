@@ -132,6 +132,24 @@ inline float& BunnySideValue(Bunny* b, int side, int f) {
     return b->field[f + side * kBunnySideFieldCount];
 }
 
+// The outfit textures by outfit (0 for the untextured outfits 4 and 5) and
+// the single textures, made once by LoadBunnyTextures.
+struct BunnyTextureSet {
+    unsigned suit[8];        // the body's front face
+    unsigned vertical[8];    // the other body faces and the legs
+    unsigned horizontal[8];  // the arms
+    unsigned gunMouth, shoeSide, shoeLaces, shoeSole, lens;
+};
+const BunnyTextureSet& GetBunnyTextures();
+
+// One outfit's colours (RGBA); null, with a message, for an outfit outside 0 to 7.
+struct BunnyColorScheme {
+    float fur[4];
+    float earBack[4];
+    float clothing[4];
+};
+const BunnyColorScheme* GetBunnyColorScheme(int outfit);
+
 // Built on first use, so pose tables in other files may use it while they are made.
 const FigureLayout& BunnyLayout();
 

@@ -11,4 +11,10 @@ int ElapsedMs() {
     return glutGet(GLUT_ELAPSED_TIME);
 }
 
+int WaitForPeriodAfter(int sinceMs, int periodMs) {
+    int now = ElapsedMs();
+    while (now - sinceMs < periodMs) now = ElapsedMs();
+    return now;
+}
+
 void SetClockSource(int (*source)()) { clockSource = source; }

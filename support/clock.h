@@ -4,5 +4,9 @@
 
 int ElapsedMs();
 
+// The scenes' frame pacing: reads the clock until at least periodMs have
+// passed since sinceMs, and answers that reading.
+int WaitForPeriodAfter(int sinceMs, int periodMs);
+
 // nullptr restores GLUT's clock.
 void SetClockSource(int (*source)());

@@ -15,9 +15,13 @@ $actual"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 [ "$WIDTH" = 600 ] && [ "$HEIGHT" = 450 ] || fail "window is ${WIDTH}x${HEIGHT}, not 600x450"
 
-sleep 1
-screenshot title
-spread=$(picture_spread "$OUT/title.png")
+# The opening starts on a black screen and tilts its backdrop up over 5 s.
+for _ in $(seq 1 20); do
+  sleep 0.5
+  screenshot opening
+  spread=$(picture_spread "$OUT/opening.png")
+  awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' && break
+done
 awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' || fail "the screen is blank (spread $spread)"
 
 quit_game

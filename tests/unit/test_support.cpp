@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include <GL/glut.h>
+#include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,6 +47,29 @@ std::string WriteTextFile(const std::string& dir, const std::string& name,
     std::fwrite(text.data(), 1, text.size(), f);
     std::fclose(f);
     return path;
+}
+
+ReadBack ReadBackBuffer(int x, int y, int width, int height) {
+    ReadBack shot;
+    shot.width = width;
+    shot.height = height;
+    shot.rgb.resize(size_t(width) * height * 3);
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, shot.rgb.data());
+    return shot;
+}
+
+bool SavePng(const ReadBack& shot, const std::string& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = shot.width;
+    image.height = shot.height;
+    image.format = PNG_FORMAT_RGB;
+    // A negative stride writes the bottom-first rows top first.
+    return png_image_write_to_file(&image, path.c_str(), 0, shot.rgb.data(), -shot.width * 3,
+                                   nullptr) != 0;
 }
 
 std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),

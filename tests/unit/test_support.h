@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // Runs a statement in a child process with its standard output sent to
 // standard error, so that death tests can match what the game prints on
@@ -28,6 +29,15 @@ std::string ScratchDir(const std::string& name);
 std::string WriteTextFile(const std::string& dir, const std::string& name,
                           const std::string& text);
 
+// A rectangle of the GL back buffer as RGB, bottom row first.
+struct ReadBack {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+    const unsigned char* At(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }
+};
+ReadBack ReadBackBuffer(int x, int y, int width, int height);
+// Writes it as a PNG, top row first; false when the file cannot be written.
+bool SavePng(const ReadBack& shot, const std::string& path);
 // Runs fn with dir as the working folder, then reads back the file it wrote
 // there ("" when there is none).
 std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),

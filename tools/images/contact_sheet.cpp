@@ -44,6 +44,8 @@ void PlaceThumbnail(Canvas& sheet, const SgiPicture& p, int left, int bottom) {
         }
 }
 
+}  // namespace
+
 bool WritePng(const std::string& path, const Canvas& c) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
@@ -66,8 +68,6 @@ bool WritePng(const std::string& path, const Canvas& c) {
     png_destroy_write_struct(&png, &info);
     return std::fclose(f) == 0;
 }
-
-}  // namespace
 
 bool WriteContactSheet(const std::string& path, const std::vector<NamedPicture>& pictures) {
     int rows = int((pictures.size() + kColumns - 1) / kColumns);

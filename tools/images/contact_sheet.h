@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas.h"
 #include "sgi_writer.h"
 
 struct NamedPicture {
@@ -12,3 +13,6 @@ struct NamedPicture {
 
 // Returns false when the file cannot be written.
 bool WriteContactSheet(const std::string& path, const std::vector<NamedPicture>& pictures);
+
+// An RGB PNG of the canvas (alpha dropped); false when it cannot be written.
+bool WritePng(const std::string& path, const Canvas& c);

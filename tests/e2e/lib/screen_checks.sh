@@ -53,6 +53,13 @@ menu_square_showing() {
     [ "$(mean_colour "$1" 300 300 150 75)" != "0 0 0" ]
 }
 
+# The title page's starry picture reaches the right edge of the square; the
+# opening scene, also drawn in that square, leaves the strip black (its
+# backdrop and pictures keep to the middle).
+title_page_showing() {
+  menu_square_showing "$1" && [ "$(mean_colour "$1" 40 100 482 150)" != "0 0 0" ]
+}
+
 expect_menu_square() {
   local left right centre
   left="$(mean_colour "$1" 70 450 0 0)"
@@ -108,11 +115,13 @@ expect_minimap() {
 strip_brightness() { pixel "$1" 72 21 | awk '{print $3}'; }
 
 # Share (0 to 100) of lime pixels in the band where the get-ready picture
-# writes its words across the centred square.
+# writes its words across the centred square. Lime is greener than red and
+# keeps some blue, so yellow in the world does not count.
 lime_share() {
   "$magick_convert" "$1" -crop 395x60+100+195 +repage -depth 8 txt:- |
     awk 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ","); n++;
-      if (c[1] >= 140 && c[2] >= 180 && c[3] <= 140 && c[2] > c[3] + 50) k++ }
+      if (c[1] >= 140 && c[2] >= 180 && c[3] <= 140 && c[2] > c[3] + 50 &&
+          c[1] < c[2] - 5 && c[3] >= 30) k++ }
       END { print int(100 * k / n) }'
 }
 
