@@ -2,6 +2,10 @@
 #pragma once
 
 struct Bunny;
+struct PoseRow;
+
+// The in-game poses, one per animation kind 0 to 26.
+constexpr int kBunnyInGamePoseCount = 27;
 
 void PoseRest(Bunny* bunny, int frames);
 void PoseTremble(Bunny* bunny, int frames);
@@ -30,6 +34,20 @@ void PoseClimbLean(Bunny* bunny, int frames);
 void PoseDescendLean(Bunny* bunny, int frames);
 void PoseDuckLeanLeft(Bunny* bunny, int frames);
 void PoseDuckLeanRight(Bunny* bunny, int frames);
+
+// The opening scene's crouch-and-flip chain: the in-game poses with the body
+// at the scene's spot. Not in the kind table: their queued actions carry no
+// kind, their tweens the kinds of the poses they copy.
+void PoseOpeningCrouch(Bunny* bunny, int frames);
+void PoseOpeningJump(Bunny* bunny, int frames);
+void PoseOpeningHalfFlip(Bunny* bunny, int frames);
+void PoseOpeningFullFlip(Bunny* bunny, int frames);
+void PoseOpeningLand(Bunny* bunny, int frames);
+constexpr int kBunnyOpeningVariantCount = 5;
+
+// The rows behind the poses: by kind, and the opening variants in the order above.
+const PoseRow& BunnyInGamePoseRow(int kind);
+const PoseRow& BunnyOpeningVariantRow(int i);
 
 void PoseFallWobbleA(Bunny* bunny, int frames);
 void PoseFallWobbleB(Bunny* bunny, int frames);

@@ -142,6 +142,14 @@ struct BunnyTextureSet {
 };
 const BunnyTextureSet& GetBunnyTextures();
 
+// One outfit's colours (RGBA); null, with a message, for an outfit outside 0 to 7.
+struct BunnyColorScheme {
+    float fur[4];
+    float earBack[4];
+    float clothing[4];
+};
+const BunnyColorScheme* GetBunnyColorScheme(int outfit);
+
 // Built on first use, so pose tables in other files may use it while they are made.
 const FigureLayout& BunnyLayout();
 

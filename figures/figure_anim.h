@@ -62,13 +62,14 @@ inline bool AddAnimTween(int frames, int kind, float* field, float target, AnimT
 }
 
 // Runs every action whose delay has run out. An action may append actions:
-// they are reached, and count down, in this same walk.
+// they are reached, and count down, in this same walk. A delay below 0 never
+// runs out; it is left alone so that counting down cannot overflow.
 template <class Figure>
 void RunAnimActions(AnimQueues<Figure>& q, Figure* figure) {
     AnimAction<Figure>* prev = &q.actions;
     AnimAction<Figure>* node = prev->next;
     while (node) {
-        if (--node->delay == 0) {
+        if (node->delay > 0 && --node->delay == 0) {
             node->fn(figure, node->arg);
             AnimAction<Figure>* after = node->next;  // read after the call: it may have appended
             prev->next = after;

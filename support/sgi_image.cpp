@@ -278,9 +278,10 @@ unsigned char* ReadSgiImagePacked(const char* file, unsigned* width, unsigned* h
     return ReadWith(file, width, height, components, true);
 }
 
-unsigned LoadSgiTexture(const char* file) {
-    GLuint name = 0;
-    glGenTextures(1, &name);
+void LoadSgiTextureInto(unsigned name, const char* file) {
+    // With no GL context (game rules run without a window) there is nothing
+    // to make the texture in, and GLU would crash asking for the version.
+    if (!glGetString(GL_VERSION)) return;
     unsigned w = 0, h = 0, c = 0;
     unsigned char* texels = ReadSgiImage(file, &w, &h, &c);
     if (!texels) {
@@ -291,5 +292,11 @@ unsigned LoadSgiTexture(const char* file) {
     gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, int(w), int(h), GL_RGBA, GL_UNSIGNED_BYTE, texels);
     // GL keeps its own copy; holding ours would grow memory with every world load.
     std::free(texels);
+}
+
+unsigned LoadSgiTexture(const char* file) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    LoadSgiTextureInto(name, file);
     return name;
 }

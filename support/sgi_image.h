@@ -43,4 +43,7 @@ void PackRgbRow(const unsigned char* r, const unsigned char* g, const unsigned c
                 unsigned char* out, int n);
 
 // Reads an image and makes a mipmapped RGBA texture of it; returns its name.
+// Without a current GL context nothing is read or made.
 unsigned LoadSgiTexture(const char* file);
+// The same into a texture name the caller already has (left bound).
+void LoadSgiTextureInto(unsigned name, const char* file);

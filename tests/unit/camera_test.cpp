@@ -70,10 +70,10 @@ TEST_F(Cameras, YawEasesTheShortWayAndComesToRest) {
 TEST_F(Cameras, YawExactlyBehindPicksARandomSide) {
     bool turnedUp = false, turnedDown = false;
     for (unsigned seed = 1; seed <= 40; ++seed) {
-        SeedRandomWith(seed);
         PlacePib(0, 2.5, 2.5, 0);
         ResetCameraYaw(0);
         PlacePib(0, 2.5, 2.5, 2);  // 90 to 270
+        SeedRandomWith(seed);  // after the placing: every new figure reseeds from the time
         UpdateCamera(0);
         if (pibCameras[0].yaw > 90) turnedUp = true;
         if (pibCameras[0].yaw < 90) turnedDown = true;

@@ -1,6 +1,8 @@
 // One tick of a pib: energy, burning, falling, lives and scores, protection,
 // firing cadence and gems, driven tick by tick.
 #include "pib_test_world.h"
+#include "figures/bunny.h"
+#include "figures/bunny_record.h"
 #include "world/gems_bands.h"
 
 using namespace pibtest;
@@ -304,4 +306,77 @@ TEST(PibRecord, HeadingSlopeAndPlaceQueries) {
     EXPECT_EQ(GetPibNextTileX(0), 1);
     EXPECT_EQ(GetPibNextTileY(0), 0);
     EXPECT_DOUBLE_EQ(GetPibAheadX(0), 2.695);
+}
+
+// What the pib update schedules now shows on the figure.
+namespace {
+float Body(const Pib& pib, int f) { return pib.model->field[f]; }
+}  // namespace
+
+TEST(PibFigure, ASomersaultAtABlockedEdgeJumpsFlipsAndStandsUp) {
+    World(3, 3).Load();
+    Pib& pib = PlacePib(1.5, 0.5, kNorth);
+    ASSERT_GT(TickUntil([&] { return pib.flipping != 0; }, 1000), 0);
+    // Jump after 100 ticks for 50, half flip, full flip, stand up, each 50.
+    struct Stage {
+        int tick;  // after the one that started the somersault
+        float angleX, posY;
+    } stages[] = {{148, 0, 0.67f}, {198, -180, 1.06f}, {248, 1, 0.69f}, {298, 0, -0.22f}};
+    int done = 0;
+    for (const Stage& s : stages) {
+        Ticks(s.tick - done);
+        done = s.tick;
+        EXPECT_NEAR(Body(pib, kBodyAngleX), s.angleX, 0.01) << s.tick;
+        EXPECT_NEAR(Body(pib, kBodyPosY), s.posY, 1e-4) << s.tick;
+    }
+    EXPECT_EQ(CountAnimTweens(pib.model->anim), 0);
+}
+
+TEST(PibFigure, DucksUnderABridgeAndStandsUpBeyondIt) {
+    World world(3, 6, 0);
+    world.cells[1][3] = 6;  // a deck along x, passed under heading +y
+    world.Load();
+    Pib& pib = PlacePib(1.5, 0.5, kNorth);
+    ASSERT_GT(TickUntil([&] { return pib.ducking != 0; }, 1000), 0);
+    EXPECT_LT(pib.y, 3.0);
+    // Down after 50 ticks, over 100.
+    Ticks(147);
+    EXPECT_GT(Body(pib, kBodyPosY), -0.31f + 1e-4);
+    UpdatePib(0);
+    EXPECT_NEAR(Body(pib, kBodyPosY), -0.31f, 1e-4);
+    EXPECT_NEAR(Body(pib, kBodyAngleX), 14, 1e-3);
+    ASSERT_GT(TickUntil([&] { return pib.y >= 3.5; }, 1000), 0);
+    EXPECT_NEAR(Body(pib, kBodyPosY), -0.31f, 1e-4) << "still down under the deck";
+    ASSERT_GT(TickUntil([&] { return pib.ducking == 0; }, 1000), 0);
+    EXPECT_GE(pib.y, 4.0) << "up only once out from under it";
+    Ticks(50);
+    EXPECT_NEAR(Body(pib, kBodyPosY), -0.22f, 1e-4);
+    EXPECT_NEAR(Body(pib, kBodyAngleX), 0, 1e-3);
+}
+
+TEST(PibFigure, AShotRecoilsTheBodyWhileTheLeftArmRaisesTheGunAndLowersItLater) {
+    Pib& pib = OpenWorldPib();
+    Hold(kFireKey);
+    UpdatePib(0);
+    Release(kFireKey);
+    Ticks(28);
+    EXPECT_NEAR(Body(pib, kBodyPosZ), -0.11f * 29 / 30, 1e-4) << "recoil, 30 ticks";
+    Ticks(21);
+    EXPECT_NEAR(Body(pib, kBodyPosZ), 0, 0.005) << "and back in 20";
+    // The gun, raised the tick after the shot, grows to full size by 60 ticks.
+    // The fire pose starts while the raise has one step to go, and poses add
+    // up: the arm ends off the fire target by that last step, (-56 - 21) / 20.
+    Ticks(11);
+    EXPECT_NEAR(pib.model->field[kGunScale], 1, 1e-5);
+    EXPECT_EQ(BunnyHandHasGun(pib.model, 0), 1);
+    EXPECT_NEAR(BunnySideValue(pib.model, 0, kBackarmY), -69 - 3.85, 1e-3);
+    EXPECT_EQ(BunnyHandHasGun(pib.model, 1), 0);
+    // 200 ticks after the shot the gun shrinks away and the arm comes down,
+    // again off rest by the overlap of the two poses.
+    ASSERT_EQ(TickUntil([&] { return pib.leftGunUp == 0; }, 400), 200 - 61);
+    Ticks(40);
+    EXPECT_NEAR(pib.model->field[kGunScale], 0, 1e-5);
+    for (int f : {kBackarmY, kBackarmZ, kForearmY, kHandY})
+        EXPECT_NEAR(BunnySideValue(pib.model, 0, f), BunnyLayout().rest[f], 6) << f;
+    EXPECT_EQ(CountAnimTweens(pib.model->anim), 0);
 }
