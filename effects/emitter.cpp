@@ -135,6 +135,8 @@ void UpdateEmitter(Emitter* e) {
         [e] { EmitOne(e); });
 }
 
+// Quads wholly out of view are skipped; the material ends as if every one
+// were drawn.
 void DrawEmitter(Emitter* e) {
     Billboard b = BeginBillboards();
     if (e->slots.empty()) {
@@ -142,16 +144,21 @@ void DrawEmitter(Emitter* e) {
     } else if (e->mode == kSmoke) {
         SetFrontAmbientDiffuse(0.6f, 0.6f, 0.6f, 0.6f);
         BeginQuadRun(smokeTexture);
-        for (const Particle& p : e->slots) BillboardQuad(b, p.x, p.y, p.z, p.size / 30);
+        for (const Particle& p : e->slots)
+            if (BillboardInView(b, p.x, p.y, p.z, p.size / 30)) BillboardQuad(b, p.x, p.y, p.z, p.size / 30);
         EndQuadRun();
     } else {
-        bool steam = e->mode == kSteam;
-        BeginQuadRun(steam ? steamTexture : fireTexture);
+        float shrink = e->mode == kSteam ? 4 : 1;
+        BeginQuadRun(e->mode == kSteam ? steamTexture : fireTexture);
         for (const Particle& p : e->slots) {
+            float h = p.size / 30 / shrink;
+            if (!BillboardInView(b, p.x, p.y, p.z, h)) continue;
             SetGlowMaterial(p.colour, 0.4f);
-            BillboardQuad(b, p.x, p.y, p.z, steam ? p.size / 30 / 4 : p.size / 30);
+            BillboardQuad(b, p.x, p.y, p.z, h);
         }
         EndQuadRun();
+        SetFrontAmbientDiffuse(e->slots.back().colour[0], e->slots.back().colour[1],
+                               e->slots.back().colour[2], 0.4f);
         SetFrontEmission(0, 0, 0, 0);
     }
     EndBillboards();

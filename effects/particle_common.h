@@ -58,14 +58,17 @@ void AgeSlots(std::vector<P>& slots, Fade fade) {
     }
 }
 
-// Camera axes taken from the current modelview.
+// Camera axes taken from the current modelview, and the view volume's six
+// planes in the same space.
 struct Billboard {
     float right[3];
     float up[3];
+    float planes[6][4];  // a x + b y + c z + d >= 0 inside, (a, b, c) of length 1
+    float reach;         // farthest a corner lies from the centre, per unit of half-size
 };
 
-// Reads the modelview's right and up vectors, sets the normal toward the
-// viewer, turns depth writes off and blending on.
+// Reads the modelview's right and up vectors and the view volume, sets the
+// normal toward the viewer, turns depth writes off and blending on.
 Billboard BeginBillboards();
 // Turns blending off and depth writes back on.
 void EndBillboards();
@@ -74,6 +77,10 @@ void EndBillboards();
 // run's start and unbound at its end. Runs keep the particles' slot order.
 void BeginQuadRun(unsigned texture);
 void EndQuadRun();
+// 0 when the quad of half-size h at (x, y, z) lies wholly outside the view:
+// it would make no pixel, and each quad costs the renderer far more than
+// this test.
+int BillboardInView(const Billboard& b, float x, float y, float z, float h);
 // One quad of half-size h centred at (x, y, z), inside a run.
 void BillboardQuad(const Billboard& b, float x, float y, float z, float h);
 

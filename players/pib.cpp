@@ -114,6 +114,9 @@ void InitPib(int p, int keyLeft, int keyRight, int keyFire, double x, double y, 
     GetBunnyLeftFootPos(pib->model, pib->leftFoot);
     pib->leftFootRestX = pib->leftFoot[0];
     pib->leftFootRestY = pib->leftFoot[1];
+    // A world load before this one left emitters that nothing updates any more.
+    DeleteSparkEmitter(pib->sparksA);
+    DeleteSparkEmitter(pib->sparksB);
     pib->sparksA = MakeFootSparks(*pib, pib->leftFoot, p);
     GetBunnyRightFootPos(pib->model, pib->rightFoot);
     pib->rightFootRestX = pib->rightFoot[0];

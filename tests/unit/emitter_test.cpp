@@ -2,7 +2,12 @@
 #include <GL/gl.h>
 #include <unistd.h>
 
+#include <GL/glu.h>
+
+#include <cmath>
+
 #include "effects/emitter.h"
+#include "effects/particle_common.h"
 #include "game_test_support.h"
 #include "support/helpers.h"
 #include "test_support.h"
@@ -28,23 +33,6 @@ protected:
     Emitter* e = nullptr;
 };
 
-TEST_F(EmitterTest, FireMakesOneAndAHalfPerMillisecond) {
-    SetEmitterActive(e, 1);
-    UpdateAt(kStart + 16);
-    EXPECT_EQ(EmitterCount(e), 24);
-    EXPECT_NEAR(EmitterLastTime(e), kStart + 24 / 1.5, 1e-6);
-    for (int i = 0; i < EmitterCount(e); ++i) {
-        const Particle* p = EmitterParticle(e, i);
-        EXPECT_LE(p->x * p->x, 0.16f * 0.16f);
-        EXPECT_FLOAT_EQ(p->y, 0.4f);
-        EXPECT_FLOAT_EQ(p->size, 1.1f);
-        EXPECT_EQ(p->decay[0], 0);
-        EXPECT_TRUE(p->life >= 30 && p->life < 650) << p->life;
-    }
-    EXPECT_EQ(EmitterParticle(e, 24), nullptr);
-    EXPECT_EQ(EmitterParticle(e, -1), nullptr);
-}
-
 // Each mode's rate, in one update or in 16 ms frames; no particle dies in
 // these runs.
 TEST_F(EmitterTest, EachModeEmitsAtItsRate) {
@@ -67,6 +55,7 @@ TEST_F(EmitterTest, EachModeEmitsAtItsRate) {
         }
         EXPECT_EQ(EmitterCount(m), c.made) << c.stepMs << "/" << c.totalMs;
         EXPECT_NEAR(EmitterLastTime(m) - start, c.made / EmitterRate(m), 1e-3);
+        EXPECT_EQ(EmitterParticle(m, c.made), nullptr);
         DeleteEmitter(m);
     }
 }
@@ -205,3 +194,35 @@ TEST_F(EmitterDrawTest, TexturesAreLoadedOnce) {
     ASSERT_EQ(chdir(here), 0);
 }
 }  // namespace
+
+// Skipping quads out of view must never skip one that shows a pixel: a quad
+// whose centre is outside but whose corner reaches in is drawn.
+TEST(BillboardView, SkipsOnlyQuadsWhollyOutsideTheView) {
+    if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60, 1, 0.1, 20);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, 0, -5);
+    glScalef(2, 2, 2);  // a scaled figure's own space
+    Billboard b = BeginBillboards();
+    EndBillboards();
+    // The view's left edge at the depth of the origin, in the figure's units;
+    // a quad's corner lies 2 h from its centre along x here.
+    float edge = float(std::tan(30 * M_PI / 180) * 5 / 2);
+    struct Case {
+        float x, y, z, h;
+        int inView;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0.01f, 1},           {0, 0, 0, 0, 1},
+        {-edge * 1.5f, 0, 0, 0.1f, 0}, {-edge - 0.15f, 0, 0, 0.1f, 1},  // a corner reaches in
+        {0, 0, 3, 0.1f, 0},            // behind the eye
+        {0, 0, -9, 0.1f, 0},           // past the far plane
+        {0, edge * 3, 0, 0.5f, 0},     {0, edge + 0.5f, 0, 0.5f, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BillboardInView(b, c.x, c.y, c.z, c.h), c.inView)
+            << c.x << "," << c.y << "," << c.z << " h " << c.h;
+}
