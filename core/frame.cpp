@@ -60,6 +60,9 @@ void StartUp(int argc, char** argv) {
     glutInitWindowSize(600, 450);
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Pib^3");
+    // A held key stays down: the repeats of the keyboard would otherwise show
+    // as a release and a new press, and a held "p" would flip the pause.
+    glutIgnoreKeyRepeat(1);
     glutDisplayFunc(Display);
     glutKeyboardFunc(KeyboardDown);
     glutKeyboardUpFunc(KeyboardUp);

@@ -48,18 +48,40 @@ const char* const kWorldFiles[3] = {"world.data", "world2.data", "world3.data"};
 
 const double kPibStartZ = 0.5;
 
-// Runs tick() while fewer ticks have run in this call than are due since
-// lastTickTime, reading the clock again after each one. Leaves the last
-// reading in now and returns the last number due.
+// Whole ticks already run past lastTickTime. Every 33 ticks (exactly 100 ms)
+// are folded into lastTickTime, so the account stays exact in whole
+// milliseconds and the part of a tick left at one idle call counts at the next.
+int ticksPastLastTime = 0;
+
+// Ticks due at time now since lastTickTime, including those past the cap.
+int AllTicksDue(int now) {
+    int due = int((now - lastTickTime) * kTicksPerMs) - ticksPastLastTime;
+    return due > 0 ? due : 0;
+}
+
+// Runs tick() while fewer ticks have run in this call than are due, reading
+// the clock again after each one. Leaves the last reading in now.
 template <typename Tick>
-int RunDueTicks(int& now, Tick tick) {
-    int due = TicksDue(now);
-    for (int run = 0; run < due; ++run) {
+void RunDueTicks(int& now, Tick tick) {
+    for (int run = 0; run < TicksDue(now); ++run) {
         tick();
         now = ElapsedMs();
-        due = TicksDue(now);
     }
-    return due;
+}
+
+// Ends an idle call's account of time. The ticks that ran use up the time
+// they stand for; time past the cap, or in which no tick could run (paused),
+// is dropped rather than caught up later.
+void CloseTickAccount(int now, bool ticking) {
+    int due = AllTicksDue(now);
+    if (!ticking || due > kMaxTicksPerIdle) {
+        lastTickTime = now;
+        ticksPastLastTime = 0;
+        return;
+    }
+    ticksPastLastTime += due;
+    lastTickTime += ticksPastLastTime / kTicksPer100Ms * 100;
+    ticksPastLastTime %= kTicksPer100Ms;
 }
 
 int GetReadyTick(int sinceLoad, int arrived) {
@@ -94,7 +116,10 @@ void StartGameOverFlight() {
 
 }  // namespace
 
-int TicksDue(int now) { return int((now - lastTickTime) * kTicksPerMs); }
+int TicksDue(int now) {
+    int due = AllTicksDue(now);
+    return due < kMaxTicksPerIdle ? due : kMaxTicksPerIdle;
+}
 
 void PlayTick() {
     for (int p = 0; p < GetPlayerCount(); ++p) {
@@ -122,24 +147,23 @@ void IdleGetReady() {
     // Read once per call: the fly-in starts with the first call past the wait.
     int sinceLoad = ElapsedMs() - worldLoadTime;
     int arrived = 0;
-    int due = RunDueTicks(now, [&] { arrived = GetReadyTick(sinceLoad, arrived); });
+    RunDueTicks(now, [&] { arrived = GetReadyTick(sinceLoad, arrived); });
     if (arrived) gameState = kStatePlay;
-    lastTickTime = now;
-    ticksPerIdle = due;
+    ticksPerIdle = TicksDue(now);
+    CloseTickAccount(now, true);
 }
 
 void IdlePlay() {
     int now = ElapsedMs();
     if (KeyPressed('p', &pauseKeyLast)) paused = !paused;
     if (paused) AimPibSparks();
-    // Paused time is dropped: no tick runs, and lastTickTime moves on below.
     if (!paused && !gameOver) RunDueTicks(now, PlayTick);
-    int due = TicksDue(now);
     if (gameOver && fadeMode == kFadeNone) StartGameOverFlight();
     int flown = 0;
-    if (gameOver) due = RunDueTicks(now, [&] { flown = FlyOutTick(); });
-    lastTickTime = now;
-    ticksPerIdle = due;
+    if (gameOver) RunDueTicks(now, [&] { flown = FlyOutTick(); });
+    ticksPerIdle = TicksDue(now);  // the fade still moves while paused
+    // Paused time is dropped: no tick runs, and it is not caught up later.
+    CloseTickAccount(now, !paused || gameOver);
     if (flown) ResetToTitle();
 }
 
@@ -148,6 +172,7 @@ void LoadWorld() {
     // nearest choice rather than loading nothing.
     int players = ClampInt(playerChoice, 1, 4);
     int world = ClampInt(worldChoice, 1, 3) - 1;
+    ticksPastLastTime = 0;  // the menus start the clock afresh from the load
     SetPlayerCount(players);
     LoadCreatures(kCreatureFiles[world]);
     ReadWorldFile(kWorldFiles[world]);

@@ -7,8 +7,12 @@ extern int paused;
 extern int pauseKeyLast;
 extern int gameOver;
 
-// 330 ticks per second of elapsed time.
-const double kTicksPerMs = 0.33;
+// 330 ticks per second of elapsed time: 33 in exactly 100 ms.
+constexpr int kTicksPer100Ms = 33;
+constexpr double kTicksPerMs = kTicksPer100Ms / 100.0;
+// One idle call runs at most a quarter of a second's ticks; after a longer
+// stall (window minimised, machine busy) the rest is dropped, not raced through.
+constexpr int kMaxTicksPerIdle = int(250 * kTicksPerMs);
 // The cameras start to fly in this long after the world load.
 const int kFlyInDelayMs = 5000;
 
@@ -16,7 +20,8 @@ void LoadWorld();
 void IdleGetReady();
 void IdlePlay();
 
-// Ticks due at time now since lastTickTime (a part of a tick is dropped).
+// Ticks due in this idle call at time now, at most kMaxTicksPerIdle. The
+// part of a tick not yet due carries over to the next call.
 int TicksDue(int now);
 
 // One tick of play: every active pib, camera keys and bands, then the shots,

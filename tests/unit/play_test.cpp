@@ -1,5 +1,7 @@
 #include <GL/glut.h>
 
+#include <algorithm>
+
 #include "core/fade.h"
 #include "core/frame.h"
 #include "core/keys.h"
@@ -21,6 +23,9 @@ class TickClock : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(EnsureGlContext());
+        StartPlayAt1000();
+    }
+    void StartPlayAt1000() {
         LoadGameAt(1, 1, 1000);
         gameState = kStatePlay;
         fadeMode = kFadeNone;
@@ -52,19 +57,36 @@ protected:
     }
 };
 
-TEST_F(TickClock, RunsTicksDueSinceTheLastCallAndDropsTheFraction) {
+TEST_F(TickClock, CarriesThePartOfATickToTheNextCall) {
     PlayAt(1100);  // 100 ms: 33 ticks
     EXPECT_EQ(TicksSeen(), 33);
     EXPECT_EQ(ticksPerIdle, 33);
     EXPECT_EQ(lastTickTime, 1100);
-    PlayAt(1103);  // 3 ms give 0.99 of a tick: none, and the time is lost
+    PlayAt(1103);  // 3 ms give 0.99 of a tick: none yet
     EXPECT_EQ(TicksSeen(), 0);
     EXPECT_EQ(ticksPerIdle, 0);
-    EXPECT_EQ(lastTickTime, 1103);
-    PlayAt(1106);
-    EXPECT_EQ(TicksSeen(), 0);
-    PlayAt(1110);  // 4 ms: one tick
+    PlayAt(1104);  // the 3 ms were kept: 4 ms give one tick
     EXPECT_EQ(TicksSeen(), 1);
+    EXPECT_EQ(ticksPerIdle, 1);
+    PlayAt(1200);  // the rest of the 100 ms: 33 in all
+    EXPECT_EQ(TicksSeen(), 32);
+    EXPECT_EQ(lastTickTime, 1200);
+}
+
+TEST_F(TickClock, Runs330TicksASecondWhateverTheFrameRate) {
+    const double kFrameMs[] = {0.5, 1, 2, 3, 16.7, 50};
+    for (double frame : kFrameMs) {
+        StartPlayAt1000();
+        int ticks = 0;
+        // The clock reads whole milliseconds, as GLUT's does; the last call
+        // comes at 10 s exactly.
+        for (int call = 1, at = 0; at < 10000; ++call) {
+            at = std::min(int(call * frame), 10000);
+            PlayAt(1000 + at);
+            ticks += TicksSeen();
+        }
+        EXPECT_NEAR(ticks, 3300, 1) << "a frame every " << frame << " ms";
+    }
 }
 
 TEST_F(TickClock, ReReadsTheClockAfterEveryTickAndCatchesUp) {
@@ -74,15 +96,26 @@ TEST_F(TickClock, ReReadsTheClockAfterEveryTickAndCatchesUp) {
     PlayAt(1100, 1);
     EXPECT_EQ(TicksSeen(), 48);
     EXPECT_EQ(ticksPerIdle, 48);
-    EXPECT_EQ(lastTickTime, 1148);
+    // 48 ticks stand for 145.45 ms: the next call owes from there.
+    PlayAt(1200);
+    EXPECT_EQ(TicksSeen(), 18);
+}
+
+TEST_F(TickClock, ALongStallRunsAtMostAQuarterSecondOfTicks) {
+    PlayAt(11000);  // a 10 s stall
+    EXPECT_EQ(TicksSeen(), kMaxTicksPerIdle);
+    EXPECT_EQ(ticksPerIdle, kMaxTicksPerIdle);
+    EXPECT_LE(kMaxTicksPerIdle, 83);
+    PlayAt(11100);  // the rest of the stall was dropped
+    EXPECT_EQ(TicksSeen(), 33);
 }
 
 TEST_F(TickClock, PausedTimeIsNotCaughtUp) {
     KeyboardDown('p', 0, 0);
-    PlayAt(2000);
+    PlayAt(1200);
     EXPECT_EQ(paused, 1);
     EXPECT_EQ(TicksSeen(), 0);
-    EXPECT_EQ(ticksPerIdle, 330);  // the fade still moves with the clock
+    EXPECT_EQ(ticksPerIdle, 66);  // the fade still moves with the clock
     PlayAt(5000);                   // "p" still held: one press, still paused
     EXPECT_EQ(paused, 1);
     EXPECT_EQ(TicksSeen(), 0);
@@ -113,10 +146,11 @@ TEST_F(TickClock, GameOverFliesTheCamerasOutAndReturnsToTheTitle) {
     EXPECT_EQ(IsPibModelHidden(0), 1);
     EXPECT_DOUBLE_EQ(pibCameras[0].yawOffset, 0.1);
     EXPECT_EQ(gameState, kStatePlay);
-    PlayAt(2003);  // 330 fly-out ticks: still on the way
+    int now = 1003;
+    while (now < 2003) PlayAt(now += 100);  // 330 fly-out ticks: still on the way
     EXPECT_EQ(gameState, kStatePlay);
     EXPECT_GT(pibCameras[0].distX, kCameraNearDist);
-    PlayAt(15003);  // long enough for the whole flight
+    while (gameState == kStatePlay && now < 15003) PlayAt(now += 100);
     EXPECT_EQ(gameState, kStateMenus);
     EXPECT_EQ(gameOver, 0);
     EXPECT_EQ(ticksPerIdle, 10);  // the menus step the fade as usual
@@ -147,9 +181,9 @@ protected:
 TEST_F(GetReady, CamerasWaitFiveSecondsThenFlyInAndPlayBegins) {
     LoadGameAt(1, 2, 1000);
     EXPECT_EQ(gameState, kStateGetReady);
-    GetReadyAt(6000);  // exactly 5000 ms: not yet
+    for (int now = 1100; now <= 6000; now += 100) GetReadyAt(now);  // 6000: exactly 5000 ms
     EXPECT_FLOAT_EQ(pibCameras[1].distX, kCameraFar);
-    EXPECT_EQ(ticksPerIdle, 1650);
+    EXPECT_EQ(ticksPerIdle, 33);
     GetReadyAt(6010);
     EXPECT_LT(pibCameras[1].distX, kCameraFar);
     EXPECT_EQ(gameState, kStateGetReady);

@@ -108,11 +108,13 @@ expect_minimap() {
 strip_brightness() { pixel "$1" 72 21 | awk '{print $3}'; }
 
 # Share (0 to 100) of lime pixels in the band where the get-ready picture
-# writes its words across the centred square.
+# writes its words across the centred square. Lime is greener than red and
+# keeps some blue, so yellow in the world does not count.
 lime_share() {
   "$magick_convert" "$1" -crop 395x60+100+195 +repage -depth 8 txt:- |
     awk 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ","); n++;
-      if (c[1] >= 140 && c[2] >= 180 && c[3] <= 140 && c[2] > c[3] + 50) k++ }
+      if (c[1] >= 140 && c[2] >= 180 && c[3] <= 140 && c[2] > c[3] + 50 &&
+          c[1] < c[2] - 5 && c[3] >= 30) k++ }
       END { print int(100 * k / n) }'
 }
 
