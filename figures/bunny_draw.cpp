@@ -29,39 +29,38 @@ unsigned SuitTexture(const Bunny* b) { return GetBunnyTextures().suit[b->outfit]
 unsigned VerticalTexture(const Bunny* b) { return GetBunnyTextures().vertical[b->outfit]; }
 unsigned HorizontalTexture(const Bunny* b) { return GetBunnyTextures().horizontal[b->outfit]; }
 
-void Vertex(const float* p) { glVertex3fv(p); }
+// The body: a pyramid pointing down, its corners below; the front face
+// carries the suit, the others the vertical cloth.
+const float kBodyCorner[4][3] = {
+    {0, -0.1875f, 0.05f}, {0, 0.1875f, -0.2f}, {-0.175f, 0.1875f, 0.175f}, {0.175f, 0.1875f, 0.175f}};
+struct BodyFace {
+    bool suit;
+    int normalFrom[3];  // corners the normal is worked out from; -1: straight up
+    int corner[3];
+    float st[3][2];
+};
+const BodyFace kBodyFaces[4] = {
+    {true, {3, 2, 0}, {2, 0, 3}, {{0, 1}, {0.5f, 0}, {1, 1}}},
+    {false, {3, 0, 1}, {0, 3, 1}, {{0.5f, 0}, {0, 1}, {1, 1}}},
+    {false, {-1}, {3, 1, 2}, {{0, 1}, {0.5f, 0}, {1, 1}}},
+    {false, {2, 1, 0}, {1, 2, 0}, {{0, 1}, {1, 1}, {0.5f, 0}}},
+};
 
-// The body: a pyramid pointing down; the front carries the suit.
 void DrawBunnyBody(const Bunny* b) {
-    static const float p0[3] = {0, -0.1875f, 0.05f}, p1[3] = {0, 0.1875f, -0.2f},
-                       p2[3] = {-0.175f, 0.1875f, 0.175f}, p3[3] = {0.175f, 0.1875f, 0.175f};
-    float n[3];
     SetBunnyMaterial(Clothing(b));
-    glBindTexture(GL_TEXTURE_2D, SuitTexture(b));
-    glBegin(GL_TRIANGLES);
-    ComputeTriangleNormal(p3, p2, p0, n);
-    glNormal3fv(n);
-    glTexCoord2f(0, 1), Vertex(p2);
-    glTexCoord2f(0.5f, 0), Vertex(p0);
-    glTexCoord2f(1, 1), Vertex(p3);
-    glEnd();
-    glBindTexture(GL_TEXTURE_2D, VerticalTexture(b));
-    glBegin(GL_TRIANGLES);
-    ComputeTriangleNormal(p3, p0, p1, n);
-    glNormal3fv(n);
-    glTexCoord2f(0.5f, 0), Vertex(p0);
-    glTexCoord2f(0, 1), Vertex(p3);
-    glTexCoord2f(1, 1), Vertex(p1);
-    glNormal3f(0, 1, 0);
-    glTexCoord2f(0, 1), Vertex(p3);
-    glTexCoord2f(0.5f, 0), Vertex(p1);
-    glTexCoord2f(1, 1), Vertex(p2);
-    ComputeTriangleNormal(p2, p1, p0, n);
-    glNormal3fv(n);
-    glTexCoord2f(0, 1), Vertex(p1);
-    glTexCoord2f(1, 1), Vertex(p2);
-    glTexCoord2f(0.5f, 0), Vertex(p0);
-    glEnd();
+    for (const BodyFace& face : kBodyFaces) {
+        glBindTexture(GL_TEXTURE_2D, face.suit ? SuitTexture(b) : VerticalTexture(b));
+        float n[3] = {0, 1, 0};
+        const int* from = face.normalFrom;
+        if (from[0] >= 0) ComputeTriangleNormal(kBodyCorner[from[0]], kBodyCorner[from[1]], kBodyCorner[from[2]], n);
+        glBegin(GL_TRIANGLES);
+        glNormal3fv(n);
+        for (int k = 0; k < 3; ++k) {
+            glTexCoord2fv(face.st[k]);
+            glVertex3fv(kBodyCorner[face.corner[k]]);
+        }
+        glEnd();
+    }
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
@@ -90,21 +89,15 @@ void DrawScaledPart(float sx, float sy, float sz, int part) {
 const float kEyeOrigin[2][3] = {{-0.12f, -0.09166667f, 0.25f}, {0.02f, -0.09166667f, 0.25f}};
 const int kEyeSides[2] = {1, 0};
 
+// The left brow is the right one mirrored about its eye, 0.1 to the left.
 void DrawEyebrow(const Bunny* b, int side) {
-    float angle = Side(b, side, kEyebrowAngle), turn = Side(b, side, kEyebrowOrientation);
+    float mirror = side == 1 ? 1.0f : -1.0f;
     SetBunnyMaterial(kEyebrow);
-    if (side == 1) {
-        glRotatef(angle, 0, 0, 1);
-        glTranslatef(-0.009166666f, 0.28416666f, kThird);
-        glRotatef(turn, 0, 0, 1);
-        DrawBox(0.13f, 0.025f, kThird);
-    } else {
-        glTranslatef(0.1f, 0, 0);
-        glRotatef(-angle, 0, 0, 1);
-        glTranslatef(0.009166666f, 0.28416666f, kThird);
-        glRotatef(-turn, 0, 0, 1);
-        DrawBox(-0.13f, 0.025f, kThird);
-    }
+    if (side == 0) glTranslatef(0.1f, 0, 0);
+    glRotatef(mirror * Side(b, side, kEyebrowAngle), 0, 0, 1);
+    glTranslatef(mirror * -0.009166666f, 0.28416666f, kThird);
+    glRotatef(mirror * Side(b, side, kEyebrowOrientation), 0, 0, 1);
+    DrawBox(mirror * 0.13f, 0.025f, kThird);
 }
 
 void DrawBunnyEyes(const Bunny* b) {
@@ -192,18 +185,15 @@ void DrawBunnyEar(const Bunny* b, int side) {
 void DrawBunnyEars(const Bunny* b) {
     glMaterialfv(GL_BACK, GL_AMBIENT_AND_DIFFUSE, &b->field[kEarBackR]);
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
-    glPushMatrix();
-    glTranslatef(0.05f, 0.05f, 0);
-    glRotatef(-10, 0, 0, 1);
-    glRotatef(Side(b, 0, kEarRotate), 0, 1, 0);
-    DrawBunnyEar(b, 0);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslatef(-0.05f, 0.05f, 0);
-    glRotatef(10, 0, 0, 1);
-    glRotatef(-Side(b, 1, kEarRotate), 0, 1, 0);
-    DrawBunnyEar(b, 1);
-    glPopMatrix();
+    for (int side = 0; side < 2; ++side) {
+        float mirror = side == 0 ? 1.0f : -1.0f;
+        glPushMatrix();
+        glTranslatef(mirror * 0.05f, 0.05f, 0);
+        glRotatef(mirror * -10, 0, 0, 1);
+        glRotatef(mirror * Side(b, side, kEarRotate), 0, 1, 0);
+        DrawBunnyEar(b, side);
+        glPopMatrix();
+    }
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
 }
 

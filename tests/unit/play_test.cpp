@@ -39,6 +39,8 @@ protected:
         pibCameras[0].height = kCameraNearHeight;
         return ticks;
     }
+    // A test that lets every clock read stand for a millisecond of work
+    // takes away the figures' emitters, which read the clock too.
     void PlayAt(int now, int stepPerRead = 0) {
         UseFakeClock(now, stepPerRead);
         IdlePlay();

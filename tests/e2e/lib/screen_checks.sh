@@ -162,3 +162,35 @@ expect_not_paused() {
   share="$(gold_share "$1")"
   [ "$share" -lt 8 ] || fail "$1: the pause picture is still up (gold share $share%)"
 }
+
+# The fur colours of players 0 to 3 (outfits 0 to 3), 0 to 255.
+fur_colours=("230 128 128" "171 46 69" "179 179 179" "69 101 147")
+
+# Share (0 to 100) of a rectangle's pixels of a fur colour however lit: near
+# its hue (red and green shares of the sum) and not far from its brightness.
+fur_share() {  # file w h x y "r g b"
+  local r g b
+  read -r r g b <<<"$6"
+  "$magick_convert" "$1" -crop "$2x$3+$4+$5" +repage -depth 8 txt:- |
+    awk -v R="$r" -v G="$g" -v B="$b" 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ",");
+      n++; s = c[1] + c[2] + c[3]; S = R + G + B
+      if (s < 0.45 * S || s > 1.35 * S + 30) next
+      dr = c[1] / s - R / S; dg = c[2] / s - G / S
+      if (dr * dr + dg * dg < 0.035 * 0.035) k++ } END { print int(100 * k / n) }'
+}
+
+# In a four-player game each view has its own pib in front of its camera,
+# its head in the middle of the view's upper part: there its own fur is the
+# commonest of the four and covers a tenth at least.
+own_fur_showing() {  # file view
+  local v="$2" x y own share f
+  x=$((v % 2 == 0 ? 125 : 428))
+  y=$((v < 2 ? 62 : 283))
+  own="$(fur_share "$1" 50 70 "$x" "$y" "${fur_colours[$v]}")"
+  [ "$own" -ge 10 ] || return 1
+  for f in 0 1 2 3; do
+    [ "$f" -eq "$v" ] && continue
+    share="$(fur_share "$1" 50 70 "$x" "$y" "${fur_colours[$f]}")"
+    [ "$share" -lt "$own" ] || return 1
+  done
+}
