@@ -7,8 +7,6 @@ source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/screen_checks.sh"
 rm -f "$OUT"/*.png
 
-shot() { import -window root -crop 600x450+0+0 +repage "$OUT/$1.png"; }
-
 start_game
 find_window >/dev/null
 wait_for_line "Let the bunny burning begin!!..."

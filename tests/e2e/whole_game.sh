@@ -10,35 +10,9 @@ source "$(dirname "$0")/lib/common.sh"
 source "$(dirname "$0")/lib/screen_checks.sh"
 rm -f "$OUT"/*.png
 
-start_game
-find_window >/dev/null
-xdotool mousemove 300 200  # keyboard focus follows the pointer without a window manager
+start_game_in_focus
 
-# The menus and the pause key look at the key table once per frame, so a
-# press must outlast a slow frame to be seen.
-tap() { key_tap "$1" 0.4; sleep 0.3; }
-# Keys read in play ("a" while held, "p" on its press) are seen by the idle
-# step, and a slow frame (a band wobbling under the software renderer, more
-# so under the sanitizers) can swallow a short press: hold the key until the
-# screen shows its effect.
-hold_until() {  # key, check of a screenshot, what
-  local start=$SECONDS
-  key_down "$1"
-  until { sleep 0.5; import -window root -crop 600x450+0+0 +repage "$OUT/probe.png";
-          "$2" "$OUT/probe.png"; }; do
-    [ $((SECONDS - start)) -lt 30 ] || { key_up "$1"; fail "holding $1 did not bring $3"; }
-  done
-  sleep 0.3
-  key_up "$1"
-  sleep 1  # the release must be seen too, or the next press is no press
-}
-hold_a_until_title() { hold_until a title_page_showing "back the title"; }
-shot() { sleep 0.3; import -window root -crop 600x450+0+0 +repage "$OUT/$1.png"; }
-
-fade_is_up() {
-  import -window root -crop 600x450+0+0 +repage "$OUT/probe.png"
-  [ "$(strip_brightness "$OUT/probe.png")" -ge 45 ]
-}
+fade_is_up() { [ "$(strip_brightness "$1")" -ge 45 ]; }
 # Two rounds in a row without the blinking get-ready words.
 blinking_stopped() { ! get_ready_showing "$OUT" && ! get_ready_showing "$OUT"; }
 # At 330 ticks a second get ready lasts the 5 s wait plus the cameras'
@@ -54,16 +28,6 @@ expect_get_ready_in_time() {  # start of the load, start of the check that saw p
   awk -v t="$took" -v g="$get_ready_seconds" -v s="$slack_seconds" \
     'BEGIN { exit !(t <= (g + s) * 1000) }' ||
     fail "get ready took $took ms; at 330 ticks a second it takes ${get_ready_seconds} s"
-}
-wait_until() {  # what, seconds, check
-  local start=$SECONDS
-  # When the check that passed began (ns), for checks that take a while.
-  until check_started=$(date +%s%N); "$3"; do
-    [ $((SECONDS - start)) -lt "$2" ] || fail "waited $2 s for: $1"
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for: $1"
-    sleep 1
-  done
-  echo "$1 after $((SECONDS - start)) s"
 }
 
 # Skip the opening scene and land on the title page.
@@ -102,7 +66,7 @@ play_one() {  # world, players, tag
   local loading=$(date +%s%N)
   tap space
   # The fade-out to black, then get ready while the world fades in.
-  wait_until "the world fades in" 60 fade_is_up
+  wait_until "the world fades in" 60 screen_shows fade_is_up
   shot "$tag-c-getready"
   expect_hud_strip "$OUT/$tag-c-getready.png"
   # The cameras wait 5 s after the load, then fly in; the get-ready picture

@@ -34,6 +34,14 @@ start_game() {
   GAME_PID=$!
 }
 
+# Starts the game and points at its window, since without a window manager
+# the keyboard follows the pointer.
+start_game_in_focus() {
+  start_game
+  find_window >/dev/null
+  xdotool mousemove 300 200
+}
+
 # Waits until the game's window exists and prints its id.
 find_window() {
   local id=""
@@ -72,6 +80,46 @@ region_mean() {  # file geometry
 key_down() { xdotool keydown "$1"; }
 key_up() { xdotool keyup "$1"; }
 key_tap() { xdotool keydown "$1"; sleep "${2:-0.15}"; xdotool keyup "$1"; }
+
+# The window's area of the screen, after a moment for the frame to settle.
+shot() { sleep 0.3; import -window root -crop 600x450+0+0 +repage "$OUT/$1.png"; }
+
+# True when a fresh screenshot passes a check: check [arguments...].
+screen_shows() {
+  import -window root -crop 600x450+0+0 +repage "$OUT/probe.png"
+  "$@" "$OUT/probe.png"
+}
+
+# The menus look at the key table once per frame, so a press must outlast a
+# slow frame to be seen.
+tap() { key_tap "$1" 0.4; sleep 0.3; }
+
+# Keys read in play ("a" while held, "p" on its press) are seen by the idle
+# step, and a slow frame (a band wobbling under the software renderer, more
+# so under the sanitizers) can swallow a short press: hold the key until the
+# screen shows its effect.
+hold_until() {  # key, check of a screenshot, what
+  local start=$SECONDS
+  key_down "$1"
+  until { sleep 0.5; screen_shows "$2"; }; do
+    [ $((SECONDS - start)) -lt 30 ] || { key_up "$1"; fail "holding $1 did not bring $3"; }
+  done
+  sleep 0.3
+  key_up "$1"
+  sleep 1  # the release must be seen too, or the next press is no press
+}
+hold_a_until_title() { hold_until a title_page_showing "back the title"; }
+
+wait_until() {  # what, seconds, check [arguments...]
+  local start=$SECONDS
+  # When the check that passed began (ns), for checks that take a while.
+  until check_started=$(date +%s%N); "${@:3}"; do
+    [ $((SECONDS - start)) -lt "$2" ] || fail "waited $2 s for: $1"
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for: $1"
+    sleep 1
+  done
+  echo "$1 after $((SECONDS - start)) s"
+}
 
 # Sends escape and checks the game ends with exit code 0.
 quit_game() {

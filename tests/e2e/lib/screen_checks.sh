@@ -23,6 +23,14 @@ share_at_least() {
       n++; if (m >= v) k++ } END { print int(100 * k / n) }'
 }
 
+# Share (0 to 1000) of a rectangle's pixels for which an awk condition on
+# r, g, b (0 to 255) holds; per mille, so a few small figures still count.
+share_where() {  # file w h x y condition
+  "$magick_convert" "$1" -crop "$2x$3+$4+$5" +repage -depth 8 txt:- |
+    awk 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ","); r = c[1]; g = c[2]; b = c[3];
+      n++; if ('"$6"') k++ } END { print int(1000 * k / n) }'
+}
+
 # A pure blue of the divider bars: no red or green, some blue.
 is_divider_blue() {
   local r g b
@@ -58,6 +66,28 @@ menu_square_showing() {
 # backdrop and pictures keep to the middle).
 title_page_showing() {
   menu_square_showing "$1" && [ "$(mean_colour "$1" 40 100 482 150)" != "0 0 0" ]
+}
+
+# The story's scenes, each by what only it shows. The palace: the dark red
+# curtains along the top, and the robed Bunny's yellow fur right of the table.
+palace_showing() {
+  [ "$(share_where "$1" 600 120 0 0 'r >= 90 && g <= 40 && b <= 60 && r > 2 * b')" -ge 100 ] &&
+    [ "$(share_where "$1" 300 300 300 100 'r >= 200 && g >= 140 && g <= 230 && b <= 100')" -ge 20 ]
+}
+
+# The army: blue sky across the top, sand at the foot of the valley, and the
+# rows of Rodents on the sand, whose eyes and shading are the only dark
+# pixels there.
+army_showing() {
+  [ "$(share_where "$1" 600 60 0 0 'b >= 200 && g >= 110 && g <= 200 && r <= 150')" -ge 500 ] &&
+    [ "$(share_where "$1" 60 50 370 390 'r >= 200 && g >= 150 && g <= 220 && b >= 90 && b <= 170')" -ge 300 ] &&
+    [ "$(share_where "$1" 260 160 170 240 'r < 120 && g < 120 && b < 120')" -ge 2 ]
+}
+
+# The spiral: orange arms over a near-black ground.
+spiral_showing() {
+  [ "$(share_where "$1" 600 450 0 0 'r >= 200 && g >= 100 && g <= 200 && b <= 100')" -ge 40 ] &&
+    [ "$(share_where "$1" 100 100 0 0 'r < 60 && g < 60 && b < 60')" -ge 500 ]
 }
 
 expect_menu_square() {
@@ -118,11 +148,8 @@ strip_brightness() { pixel "$1" 72 21 | awk '{print $3}'; }
 # writes its words across the centred square. Lime is greener than red and
 # keeps some blue, so yellow in the world does not count.
 lime_share() {
-  "$magick_convert" "$1" -crop 395x60+100+195 +repage -depth 8 txt:- |
-    awk 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ","); n++;
-      if (c[1] >= 140 && c[2] >= 180 && c[3] <= 140 && c[2] > c[3] + 50 &&
-          c[1] < c[2] - 5 && c[3] >= 30) k++ }
-      END { print int(100 * k / n) }'
+  echo $(($(share_where "$1" 395 60 100 195 \
+    'r >= 140 && g >= 180 && b <= 140 && g > b + 50 && r < g - 5 && b >= 30') / 10))
 }
 
 # True when any of ten quick shots over about three seconds shows the
@@ -142,10 +169,8 @@ get_ready_showing() {
 # Share (0 to 100) of golden pixels in the band where the pause picture
 # writes its word across the centred square.
 gold_share() {
-  "$magick_convert" "$1" -crop 395x80+100+170 +repage -depth 8 txt:- |
-    awk 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ","); n++;
-      if (c[1] >= 190 && c[2] >= 120 && c[2] <= 215 && c[3] <= 110 && c[1] > c[3] + 100) k++ }
-      END { print int(100 * k / n) }'
+  echo $(($(share_where "$1" 395 80 100 170 \
+    'r >= 190 && g >= 120 && g <= 215 && b <= 110 && r > b + 100') / 10))
 }
 
 paused_showing() { [ "$(gold_share "$1")" -ge 8 ]; }
