@@ -7,6 +7,7 @@
 #include "effects/emitter.h"
 #include "figures/bunny.h"
 #include "figures/bunny_draw_parts.h"
+#include "figures/figure_gl.h"
 #include "figures/bunny_record.h"
 #include "support/helpers.h"
 
@@ -351,6 +352,15 @@ void DrawBunny(Bunny* bunny) {
     float jy = b->trembleJitterY, jxz = b->trembleJitterXZ;
     const float* f = b->field;
     glBindTexture(GL_TEXTURE_2D, 0);
+    // A figure wholly outside the view costs the renderer as much as one in
+    // sight (each of four views draws every pib): such a figure is not sent.
+    // Nothing reaches further than this from the body's origin, whatever
+    // the pose.
+    const float kReach = 1.2f;
+    if (!SphereInView(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], kReach)) {
+        glTranslatef(0, 0, 0.25f);
+        return;
+    }
     glPushMatrix();
     glTranslatef(f[kBodyPosX] + jxz, f[kBodyPosY] + jy, f[kBodyPosZ] + jxz);
     glRotatef(f[kBodyAngleX], 1, 0, 0);

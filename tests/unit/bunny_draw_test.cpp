@@ -232,4 +232,18 @@ TEST_F(BunnyDrawing, LeavesTheCallersFrameShiftedForward) {
     const float shifted[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0.25f, 1};
     for (int k = 0; k < 16; ++k) EXPECT_FLOAT_EQ(m[k], shifted[k]) << k;
 }
+// A figure wholly outside the view is not sent, yet leaves the caller's
+// frame shifted as one in sight does.
+TEST_F(BunnyDrawing, AFigureOutOfSightStillShiftsTheFrame) {
+    Bunny* b = Make(0);
+    b->field[kBodyPosX] = 50;
+    Draw(b, kFront);  // sets the view up; nothing may be drawn
+    glPushMatrix();
+    glLoadIdentity();
+    DrawBunny(b);
+    float m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    glPopMatrix();
+    EXPECT_FLOAT_EQ(m[14], 0.25f);
+}
 }  // namespace
