@@ -27,7 +27,11 @@ NurbsPatch* CreateNurbsPatch() {
         std::printf("Not enough memory for a band surface\n");
         ExitProgram(1);
     }
-    gluNurbsProperty(patch->renderer, GLU_SAMPLING_TOLERANCE, 50.0f);
+    // Steps measured on the band itself, not on the screen: a tolerance in
+    // pixels splits a band next to a camera (or reaching behind it) into
+    // millions of pieces, and one frame takes many seconds.
+    gluNurbsProperty(patch->renderer, GLU_SAMPLING_METHOD, GLU_OBJECT_PATH_LENGTH);
+    gluNurbsProperty(patch->renderer, GLU_SAMPLING_TOLERANCE, 0.2f);
     gluNurbsProperty(patch->renderer, GLU_DISPLAY_MODE, GLU_FILL);
     for (int i = 0; i < 4; ++i) {
         for (int j = 0; j < 4; ++j) {
