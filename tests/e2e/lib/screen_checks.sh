@@ -187,3 +187,47 @@ expect_not_paused() {
   share="$(gold_share "$1")"
   [ "$share" -lt 8 ] || fail "$1: the pause picture is still up (gold share $share%)"
 }
+
+# Each pib's fur, lit or shaded, as a condition on r, g, b: pink, crimson,
+# light grey (the grey pib is told from the world's metal only by being
+# lighter, so its view's check is the weakest), blue. A protected pib blinks
+# yellow on some frames.
+pib_fur=(
+  'r >= 200 && g >= 100 && g <= 215 && g - b <= 20 && b - g <= 20 && r - g >= 30'
+  'r >= 130 && b - g >= 10 && b - g <= 70 && r - b >= 80'
+  'r >= 190 && r <= 250 && r - g <= 8 && g - r <= 8 && g - b <= 8 && b - g <= 8'
+  'b >= 110 && g - r >= 20 && b - g >= 30'
+)
+pib_blink='r >= 200 && g >= 190 && b <= 90'
+
+# Where a view's camera keeps its pib: the middle half across, the top
+# three fifths down. Prints "w h x y" for player p of n.
+pib_region() {  # p, players
+  local p="$1" n="$2" x=0 y=22 w=600 h=428
+  if [ "$n" -eq 2 ]; then w=298; x=$(((p - 1) * 302)); fi
+  if [ "$n" -ge 3 ]; then w=298; h=213; x=$(((p - 1) % 2 * 302)); y=$((22 + (p - 1) / 2 * 216)); fi
+  echo "$((w / 2)) $((h * 3 / 5)) $((x + w / 4)) $y"
+}
+
+pib_showing() {  # p, players, file
+  # shellcheck disable=SC2046
+  [ "$(share_where "$3" $(pib_region "$1" "$2") "(${pib_fur[$1 - 1]}) || ($pib_blink)")" -ge 20 ]
+}
+
+# Every view shows its own pib. Creatures come for the pibs from the start,
+# and a pib burning or falling shows no fur for a while, so each view has up
+# to ten shots over several seconds to show it in.
+expect_pibs_in_views() {  # players
+  local players="$1" p seen=()
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    import -window root -crop 600x450+0+0 +repage "$OUT/probe.png"
+    for ((p = 1; p <= players; p++)); do
+      [ -n "${seen[p]:-}" ] || ! pib_showing "$p" "$players" "$OUT/probe.png" || seen[p]=1
+    done
+    [ "${#seen[@]}" -eq "$players" ] && return 0
+    sleep 0.5
+  done
+  for ((p = 1; p <= players; p++)); do
+    [ -n "${seen[p]:-}" ] || fail "view $p of $players never showed its pib's fur"
+  done
+}
