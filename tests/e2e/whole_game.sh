@@ -35,25 +35,6 @@ hold_a_until_title
 shot 01-title
 expect_menu_square "$OUT/01-title.png"
 
-# A protected pib blinks yellow and a turning one may swing aside: each view
-# must show its own pib's fur in one of a few pictures a second apart.
-expect_own_fur_in_views() {  # tag
-  local seen=(0 0 0 0) k v all
-  for k in 1 2 3 4 5 6 7 8; do
-    shot "$1-figures-$k"
-    all=1
-    for v in 0 1 2 3; do
-      if own_fur_showing "$OUT/$1-figures-$k.png" "$v"; then seen[v]=1; else all=0; fi
-    done
-    # A picture with every pib in place is kept for the README.
-    [ "$all" -eq 1 ] && cp "$OUT/$1-figures-$k.png" "$OUT/four-players.png"
-    [ "${seen[*]}" = "1 1 1 1" ] && [ -f "$OUT/four-players.png" ] && return 0
-    sleep 1
-  done
-  [ "${seen[*]}" = "1 1 1 1" ] && return 0
-  fail "views without their own pib's fur in front of the camera (seen: ${seen[*]})"
-}
-
 play_one() {  # world, players, tag
   local world="$1" players="$2" tag="$3"
   tap Down
@@ -77,8 +58,11 @@ play_one() {  # world, players, tag
   expect_hud_strip "$OUT/$tag-d-play.png"
   expect_views "$OUT/$tag-d-play.png" "$players"
   expect_minimap "$OUT/$tag-d-play.png" "$players"
+  # The pibs in their views, in the one- and four-player games; the others
+  # go on to the pause at once, before their pibs reach the creatures or the
+  # bands (a band close to a camera can take seconds to draw).
+  if [ "$players" -eq 1 ] || [ "$players" -eq 4 ]; then expect_pibs_in_views "$players"; fi
   expect_not_paused "$OUT/$tag-d-play.png"
-  if [ "$players" -eq 4 ]; then expect_own_fur_in_views "$tag"; fi
   hold_until p paused_showing "up the pause picture"
   shot "$tag-e-paused"
   expect_paused "$OUT/$tag-e-paused.png"

@@ -188,34 +188,46 @@ expect_not_paused() {
   [ "$share" -lt 8 ] || fail "$1: the pause picture is still up (gold share $share%)"
 }
 
-# The fur colours of players 0 to 3 (outfits 0 to 3), 0 to 255.
-fur_colours=("230 128 128" "171 46 69" "179 179 179" "69 101 147")
+# Each pib's fur, lit or shaded, as a condition on r, g, b: pink, crimson,
+# light grey (the grey pib is told from the world's metal only by being
+# lighter, so its view's check is the weakest), blue. A protected pib blinks
+# yellow on some frames.
+pib_fur=(
+  'r >= 200 && g >= 100 && g <= 215 && g - b <= 20 && b - g <= 20 && r - g >= 30'
+  'r >= 130 && b - g >= 10 && b - g <= 70 && r - b >= 80'
+  'r >= 190 && r <= 250 && r - g <= 8 && g - r <= 8 && g - b <= 8 && b - g <= 8'
+  'b >= 110 && g - r >= 20 && b - g >= 30'
+)
+pib_blink='r >= 200 && g >= 190 && b <= 90'
 
-# Share (0 to 100) of a rectangle's pixels of a fur colour however lit: near
-# its hue (red and green shares of the sum) and not far from its brightness.
-fur_share() {  # file w h x y "r g b"
-  local r g b
-  read -r r g b <<<"$6"
-  "$magick_convert" "$1" -crop "$2x$3+$4+$5" +repage -depth 8 txt:- |
-    awk -v R="$r" -v G="$g" -v B="$b" 'NR>1 { gsub(/[()]/, "", $2); split($2, c, ",");
-      n++; s = c[1] + c[2] + c[3]; S = R + G + B
-      if (s < 0.45 * S || s > 1.35 * S + 30) next
-      dr = c[1] / s - R / S; dg = c[2] / s - G / S
-      if (dr * dr + dg * dg < 0.035 * 0.035) k++ } END { print int(100 * k / n) }'
+# Where a view's camera keeps its pib: the middle half across, the top
+# three fifths down. Prints "w h x y" for player p of n.
+pib_region() {  # p, players
+  local p="$1" n="$2" x=0 y=22 w=600 h=428
+  if [ "$n" -eq 2 ]; then w=298; x=$(((p - 1) * 302)); fi
+  if [ "$n" -ge 3 ]; then w=298; h=213; x=$(((p - 1) % 2 * 302)); y=$((22 + (p - 1) / 2 * 216)); fi
+  echo "$((w / 2)) $((h * 3 / 5)) $((x + w / 4)) $y"
 }
 
-# In a four-player game each view has its own pib in front of its camera,
-# its head in the middle of the view's upper part: there its own fur is the
-# commonest of the four and covers a tenth at least.
-own_fur_showing() {  # file view
-  local v="$2" x y own share f
-  x=$((v % 2 == 0 ? 125 : 428))
-  y=$((v < 2 ? 62 : 283))
-  own="$(fur_share "$1" 50 70 "$x" "$y" "${fur_colours[$v]}")"
-  [ "$own" -ge 10 ] || return 1
-  for f in 0 1 2 3; do
-    [ "$f" -eq "$v" ] && continue
-    share="$(fur_share "$1" 50 70 "$x" "$y" "${fur_colours[$f]}")"
-    [ "$share" -lt "$own" ] || return 1
+pib_showing() {  # p, players, file
+  # shellcheck disable=SC2046
+  [ "$(share_where "$3" $(pib_region "$1" "$2") "(${pib_fur[$1 - 1]}) || ($pib_blink)")" -ge 20 ]
+}
+
+# Every view shows its own pib. Creatures come for the pibs from the start,
+# and a pib burning or falling shows no fur for a while, so each view has up
+# to ten shots over several seconds to show it in.
+expect_pibs_in_views() {  # players
+  local players="$1" p seen=()
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    import -window root -crop 600x450+0+0 +repage "$OUT/probe.png"
+    for ((p = 1; p <= players; p++)); do
+      [ -n "${seen[p]:-}" ] || ! pib_showing "$p" "$players" "$OUT/probe.png" || seen[p]=1
+    done
+    [ "${#seen[@]}" -eq "$players" ] && return 0
+    sleep 0.5
+  done
+  for ((p = 1; p <= players; p++)); do
+    [ -n "${seen[p]:-}" ] || fail "view $p of $players never showed its pib's fur"
   done
 }
