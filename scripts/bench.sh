@@ -71,6 +71,13 @@ awk -v launch="$launch_ms" '
     row("game frame, 1 player", sprintf("%.0f us (%.1fx)", f1, f1 / bare), "<= 5x bare")
     row("game frame, 4 players", sprintf("%.0f us (%.1fx)", f4, f4 / bare), "<= 10x bare")
     row("game frame, 4 players, world 3", sprintf("%.0f us (%.1fx)", f43, f43 / bare), "<= 12x bare")
+    for (w = 1; w <= 3; w++) row("one tick, 4 pibs somersaulting, world " w, sprintf("%.2f us", t["BM_PlayTickPibsAnimating/world:" w]), "<= 30 us")
+    row("burning Bunny, 3 emitters, update", sprintf("%.0f us", t["BM_BurningBunnyUpdate"]), "")
+    row("burning Bunny, 3 emitters, draw", sprintf("%.0f us", t["BM_BurningBunnyDraw"]), "")
+    row("8 spark emitters of 4 pibs, update", sprintf("%.0f us", t["BM_WalkingPibSparksUpdate"]), "")
+    row("8 spark emitters of 4 pibs, draw", sprintf("%.0f us", t["BM_WalkingPibSparksDraw"]), "")
+    s0 = t["BM_WalkingFourPlayerFrame/sparks:0"]; s1 = t["BM_WalkingFourPlayerFrame/sparks:1"]
+    row("sparks added to the 4-player frame", sprintf("%.0f us (%.1f bare)", s1 - s0, (s1 - s0) / bare), "<= 1 bare")
     row("one Robot and riders, quarter view", sprintf("%.0f us", t["BM_DrawRobot/10"] / 10), "")
     # A scene frame must leave most of its period (30, 40 and 20 ms) to spare.
     row("palace scene frame, A burning, steam", sprintf("%.1f ms", t["BM_PalaceFrame"] / 1000), "< 15 ms")
