@@ -2,6 +2,7 @@
 // hops, flips, waves and burns down, the backdrop swings away and the two
 // title pictures spin in from afar.
 #include "scenes/opening.h"
+#include "scenes/scene_frame.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
@@ -89,20 +90,6 @@ void SetFrontMaterial(GLenum what, float r, float g, float b, float a) {
     glMaterialfv(GL_FRONT, what, c);
 }
 
-// Texture coordinates (0,0), (1,0), (1,1), (0,1) at the corners in turn.
-void DrawTexturedQuad(float x0, float y0, float x1, float y1) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(x0, y0, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(x1, y0, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(x1, y1, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(x0, y1, 0);
-    glEnd();
-}
-
 // A blended, self-lit square of the given side in the z = 0 plane.
 void DrawTexturedSquare(unsigned texture, float size) {
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -113,7 +100,7 @@ void DrawTexturedSquare(unsigned texture, float size) {
     SetFrontMaterial(GL_AMBIENT_AND_DIFFUSE, 1, 1, 1, 1);
     glNormal3f(0, 0, 1);
     float h = size / 2;
-    DrawTexturedQuad(-h, -h, h, h);
+    DrawSceneQuad(-h, -h, h, h);
     SetFrontMaterial(GL_EMISSION, 0, 0, 0, 0);
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
@@ -154,7 +141,7 @@ void DrawBackdrop() {
     glRotatef(s.backdropAngle, 1, 0, 0);
     SetFrontMaterial(GL_AMBIENT_AND_DIFFUSE, 1, 1, 1, 1);
     glBindTexture(GL_TEXTURE_2D, s.alpsTexture);
-    DrawTexturedQuad(-halfW, 0, halfW, top);
+    DrawSceneQuad(-halfW, 0, halfW, top);
     glPopMatrix();
 }
 
