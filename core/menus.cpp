@@ -10,6 +10,7 @@
 #include "core/screen_layout.h"
 #include "scenes/opening.h"
 #include "scenes/palace.h"
+#include "scenes/scene_frame.h"
 #include "support/clock.h"
 #include "support/helpers.h"
 
@@ -60,17 +61,8 @@ void SetMaterial(float r, float g, float b, float a) {
 void DrawPicture(unsigned texture, float x0, float y0, float x1, float y1) {
     SetMaterial(1, 1, 1, 1);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
     glNormal3f(0, 0, 1);
-    glTexCoord2f(0, 0);
-    glVertex3f(x0, y0, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(x1, y0, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(x1, y1, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(x0, y1, 0);
-    glEnd();
+    DrawSceneQuad(x0, y0, x1, y1);
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
