@@ -18,44 +18,30 @@ struct BareBunny {
         const float* rest = BunnyLayout().rest;
         for (int f = 0; f < kBunnyPoseFieldCount; ++f) b.field[f] = rest[f];
     }
-    void Feet(float* left, float* right) {
-        GetBunnyLeftFootPos(&b, left);
-        GetBunnyRightFootPos(&b, right);
-    }
+    void Feet(float* left, float* right) { GetBunnyLeftFootPos(&b, left), GetBunnyRightFootPos(&b, right); }
 };
 
 const double kDeg = 3.14 / 180;  // the figure's own degree, as its feet are worked out
-const double kLegDrop = 0.08625 + 0.089775 + 0.07182;
+const double kThigh = 0.08625, kShin = 0.089775 + 0.07182;
 
-TEST(BunnyFeet, RestPoseStandsBelowTheHipsHalfAFootBack) {
-    BareBunny bare;
-    bare.b.field[kBodyPosZ] = 0.3f;
-    float left[3], right[3];
-    bare.Feet(left, right);
-    for (const float* foot : {left, right}) {
-        EXPECT_NEAR(foot[1], 0.3 + 0.075 - 0.1, 1e-6);
-        EXPECT_NEAR(foot[2], -0.22 - kLegDrop, 1e-6);
-    }
-    EXPECT_NEAR(left[0], -0.0595, 1e-6);
-    EXPECT_NEAR(right[0], 0.0595, 1e-6);
-}
-
-// Leaning by bz swings both legs, thigh and shin, the same way sideways; the
-// hips' height follows the lean and a lean to the left lifts them by 0.02.
+// Leaning by bz swings both legs the same way sideways; the hips' height
+// follows the lean and a lean to the left lifts them by 0.02. At rest the feet
+// stand below the hips, half a foot back.
 TEST(BunnyFeet, LeaningBodySwingsBothFeetAlike) {
-    for (float bz : {20.0f, -20.0f, 45.0f}) {
+    for (float bz : {0.0f, 20.0f, -20.0f, 45.0f}) {
         BareBunny bare;
         bare.b.field[kBodyAngleZ] = bz;
+        bare.b.field[kBodyPosZ] = 0.3f;
         float left[3], right[3];
         bare.Feet(left, right);
         double c = std::cos(bz * kDeg), s = std::sin(bz * kDeg);
-        double swing = -(0.089775 + 0.07182) * s;
-        EXPECT_NEAR(left[0], -0.0595 * c + swing, 1e-6) << bz;
-        EXPECT_NEAR(right[0], 0.0595 * c + swing, 1e-6) << bz;
-        double height = -0.22 - 0.08625 * c + (bz > 0 ? 0.02 : 0) - (0.089775 + 0.07182) * (1 + c) / 2;
-        EXPECT_NEAR(left[2], height, 1e-6) << bz;
-        EXPECT_NEAR(right[2], height, 1e-6) << bz;
-        EXPECT_NEAR(left[1], 0.075 - 0.1, 1e-6) << bz;
+        double height = -0.22 - kThigh * c + (bz > 0 ? 0.02 : 0) - kShin * (1 + c) / 2;
+        const double want[2][3] = {{-0.0595 * c - kShin * s, 0.3 + 0.075 - 0.1, height},
+                                   {0.0595 * c - kShin * s, 0.3 + 0.075 - 0.1, height}};
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_NEAR(left[k], want[0][k], 1e-6) << bz << " axis " << k;
+            EXPECT_NEAR(right[k], want[1][k], 1e-6) << bz << " axis " << k;
+        }
     }
 }
 
@@ -71,22 +57,19 @@ TEST(BunnyFeet, BentLegsMoveBothFeetAlike) {
     float left[3], right[3];
     bare.Feet(left, right);
     double turn = 0.09625 * std::sin(15 * kDeg);
-    EXPECT_NEAR(left[0], -0.0595 + turn, 1e-6);
-    EXPECT_NEAR(right[0], 0.0595 + turn, 1e-6);
-    EXPECT_NEAR(right[1], left[1], 1e-6);
-    EXPECT_NEAR(right[2], left[2], 1e-6);
     double forward = 0.075 - 0.089775 * std::sin(-30 * kDeg) - 0.07182 * std::sin(20 * kDeg) +
                      (0.09625 * std::cos(20 * kDeg) - 0.09625 * std::cos(15 * kDeg) - 0.2) / 2;
+    EXPECT_NEAR(left[0], -0.0595 + turn, 1e-6);
+    EXPECT_NEAR(right[0], 0.0595 + turn, 1e-6);
     EXPECT_NEAR(left[1], forward, 1e-6);
+    EXPECT_NEAR(right[1], forward, 1e-6);
+    EXPECT_NEAR(right[2], left[2], 1e-6);
 }
 
 // The duck leans' stance moves only the right foot: out and up while the body
 // leans right (bz below 0), else further in.
 TEST(BunnyFeet, StanceMovesOnlyTheRightFoot) {
-    struct Case {
-        float bz;
-        float dx, dz;
-    };
+    struct Case { float bz, dx, dz; };
     for (const Case& c : {Case{-15, 0.1f, 0.1f}, Case{15, -0.1f, 0}, Case{0, -0.1f, 0}}) {
         BareBunny plain, wide;
         plain.b.field[kBodyAngleZ] = wide.b.field[kBodyAngleZ] = c.bz;
@@ -94,10 +77,11 @@ TEST(BunnyFeet, StanceMovesOnlyTheRightFoot) {
         float l0[3], r0[3], l1[3], r1[3];
         plain.Feet(l0, r0);
         wide.Feet(l1, r1);
-        for (int k = 0; k < 3; ++k) EXPECT_EQ(l1[k], l0[k]) << c.bz;
-        EXPECT_NEAR(r1[0] - r0[0], c.dx, 1e-6) << c.bz;
-        EXPECT_EQ(r1[1], r0[1]) << c.bz;
-        EXPECT_NEAR(r1[2] - r0[2], c.dz, 1e-6) << c.bz;
+        const float moved[3] = {c.dx, 0, c.dz};
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(l1[k], l0[k]) << c.bz;
+            EXPECT_NEAR(r1[k] - r0[k], moved[k], 1e-6) << c.bz << " axis " << k;
+        }
     }
 }
 
@@ -138,17 +122,13 @@ TEST_F(BunnyBursts, OnForExactlyTheBurstsUpdates) {
     }
 }
 
-TEST_F(BunnyBursts, LengthZeroNeverEndsByCounting) {
+// Length 0 never ends by counting: near the top the count holds instead of
+// wrapping round. A burst started again restarts its count.
+TEST_F(BunnyBursts, EndlessAndRestartedBursts) {
     StartBunnyEmitter1(&bare.b, 0);
-    EXPECT_EQ(UpdatesEmitting(1, 25), 25);
-    // Near the top of the count it holds there instead of wrapping round.
     bare.b.emitters[1].stepCount = INT_MAX - 1;
     EXPECT_EQ(UpdatesEmitting(1, 3), 3);
     EXPECT_EQ(bare.b.emitters[1].stepCount, INT_MAX);
-}
-
-// A burst started again restarts its count.
-TEST_F(BunnyBursts, RestartedBurstCountsAfresh) {
     StartBunnyEmitter2(&bare.b, 10);
     EXPECT_EQ(UpdatesEmitting(2, 6), 6);
     StartBunnyEmitter2(&bare.b, 10);

@@ -1,10 +1,8 @@
 // The Bunny's record: a new figure, its outfits and textures, the accessors,
 // refusals of bad indices, and the position dump.
 #include <GL/gl.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -29,13 +27,8 @@ protected:
 };
 
 TEST_F(BunnyRecord, ANewFigureStandsAtRestInItsOutfitWithItsEmittersOff) {
-    EXPECT_EQ(b->field[kEarBend], -17);
-    EXPECT_EQ(BunnySideValue(b, 1, kEarRotate), -24);
-    EXPECT_FLOAT_EQ(b->field[kHeadPosY], 0.4875f);
-    EXPECT_FLOAT_EQ(b->field[kBodyPosY], -0.22f);
-    EXPECT_FLOAT_EQ(BunnySideValue(b, 1, kForearmDim), 0.12285f);
-    for (int f = 0; f < kBunnyPoseFieldCount; ++f)
-        EXPECT_EQ(b->field[f], BunnyLayout().rest[f]) << f;
+    EXPECT_EQ(std::vector<float>(b->field, b->field + kBunnyPoseFieldCount),
+              std::vector<float>(BunnyLayout().rest, BunnyLayout().rest + kBunnyPoseFieldCount));
     // Both guns there but at scale 0, so neither hand counts as holding one.
     EXPECT_EQ(b->gunFlag[0] + b->gunFlag[1], 2);
     EXPECT_EQ(BunnyHandHasGun(b, 0) + BunnyHandHasGun(b, 1), 0);
@@ -43,23 +36,14 @@ TEST_F(BunnyRecord, ANewFigureStandsAtRestInItsOutfitWithItsEmittersOff) {
     EXPECT_EQ(BunnyHandHasGun(b, 1), 1);
     SetBunnyGunFlag(b, 1, 0);
     EXPECT_EQ(BunnyHandHasGun(b, 1), 0);
-    EXPECT_EQ(b->outfit, 2);
-    EXPECT_FLOAT_EQ(b->field[kFurR], 0.7f);
-    EXPECT_FLOAT_EQ(b->field[kEarBackR + 1], 0.6f);
-    EXPECT_FLOAT_EQ(b->field[kClothingR + 3], 1.0f);
     SetBunnyOutfit4(b);
     EXPECT_EQ(b->outfit, 4);
-    EXPECT_FLOAT_EQ(b->field[kClothingR + 2], 0.1f);
     SetBunnyColorScheme(b, 2);
-    EXPECT_EQ(b->shoes, 1);
-    EXPECT_EQ(b->whiskers, 1);
+    EXPECT_EQ(b->shoes + b->whiskers, 2);
     EXPECT_EQ(b->glasses + b->faceMark + b->trembling + b->stance, 0);
-    EXPECT_NE(b->quadric, nullptr);
-    for (int i = 0; i < 3; ++i) {
-        ASSERT_NE(b->emitters[i].emitter, nullptr);
-        EXPECT_EQ(b->emitters[i].stepCount, 1);
-        EXPECT_EQ(b->emitters[i].burstLength, 0);
-        EXPECT_EQ(EmitterCount(b->emitters[i].emitter), 0);
+    for (const BunnyEmitterSlot& e : b->emitters) {
+        ASSERT_NE(e.emitter, nullptr);
+        EXPECT_EQ(e.stepCount - 1 + e.burstLength + EmitterCount(e.emitter), 0);
     }
 }
 
@@ -126,44 +110,29 @@ TEST_F(BunnyRecord, BadOutfitsSidesAndHandsAreRefusedAndChangeNothing) {
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(b->outfit, 2);
     EXPECT_EQ(Fields(), fields);
-    EXPECT_EQ(b->gunFlag[0], flags[0]);
-    EXPECT_EQ(b->gunFlag[1], flags[1]);
-    EXPECT_NE(out.find("There is no outfit 8: outfits are 0 to 7"), std::string::npos) << out;
-    EXPECT_NE(out.find("SetBunnyEar: there is no side 2"), std::string::npos) << out;
-    EXPECT_NE(out.find("SetBunnyGunFlag: there is no side 2"), std::string::npos) << out;
+    EXPECT_EQ(b->gunFlag[0] * 10 + b->gunFlag[1], flags[0] * 10 + flags[1]);
+    for (const char* message : {"There is no outfit 8: outfits are 0 to 7", "SetBunnyEar: there is no side 2",
+                                "SetBunnyGunFlag: there is no side 2"})
+        EXPECT_NE(out.find(message), std::string::npos) << out;
     EXPECT_EQ(other->outfit, 0) << "a figure made with a bad outfit wears outfit 0";
     DeleteBunny(other);
 }
 
 TEST_F(BunnyRecord, PositionDumpListsEveryPoseFieldInElevenGroups) {
-    std::string dir = ScratchDir("bunny_dump");
-    char cwd[4096];
-    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    ASSERT_EQ(chdir(dir.c_str()), 0);
     SetBunnyHead(b, 1.5f, 0, 0, 0, 0.4875f, 0);
-    PrintBunnyPosition(b);
-    std::ifstream in("Bunny Position Data");
-    std::stringstream text;
-    text << in.rdbuf();
-    ASSERT_EQ(chdir(cwd), 0);
-    std::string s = text.str();
+    std::string s = WriteInDirAndRead(ScratchDir("bunny_dump"), "Bunny Position Data",
+                                      [](void* x) { PrintBunnyPosition(static_cast<Bunny*>(x)); }, b);
     const std::string head =
         "Left ear bend: -17\nLeft ear rotate: -24\nRight ear bend: -17\n"
-        "Right ear rotate: -24\n\nLeft eyeball radius: 0.06\nLeft eyeball Xcor: 0.05\n"
-        "Left eyeball Ycor: 0.1375\nRight eyeball radius: 0.06\n";
+        "Right ear rotate: -24\n\nLeft eyeball radius: 0.06\n";
     EXPECT_EQ(s.substr(0, head.size()), head);
     std::vector<std::string> lines;
+    std::stringstream text(s);
     for (std::string line; std::getline(text, line);) lines.push_back(line);
     ASSERT_EQ(lines.size(), 68u + 10u);
-    EXPECT_EQ(lines[12], "Left eyebrow angle: 0");
-    EXPECT_EQ(lines[17], "Body angle X: 0");
-    EXPECT_EQ(lines[21], "Body position Y: -0.22");
     EXPECT_EQ(lines[24], "Head angle X: 1.5");
-    EXPECT_EQ(lines[31], "Left backarm angle X: 0");
-    EXPECT_EQ(lines[38], "Right backarm dimension: 0.0945");
     EXPECT_EQ(lines.back(), "Right foot angle Z: 0");
-    EXPECT_EQ(s.back(), '\n');
-    EXPECT_NE(s.substr(s.size() - 2), "\n\n") << "no empty line after the feet";
+    EXPECT_EQ(s.substr(s.size() - 2), "0\n") << "one line end after the feet, no empty line";
 }
 
 TEST(BunnyTextures, TwentyThreeTexturesMadeOnceWithTheUntexturedOutfitsAtZero) {
@@ -171,19 +140,12 @@ TEST(BunnyTextures, TwentyThreeTexturesMadeOnceWithTheUntexturedOutfitsAtZero) {
     LoadBunnyTextures();
     const BunnyTextureSet& t = GetBunnyTextures();
     std::set<unsigned> names;
-    for (int outfit : {0, 1, 2, 3, 6, 7})
-        for (unsigned name : {t.suit[outfit], t.vertical[outfit], t.horizontal[outfit]}) {
-            EXPECT_TRUE(glIsTexture(name)) << outfit;
-            names.insert(name);
-        }
-    for (unsigned name : {t.gunMouth, t.shoeSide, t.shoeLaces, t.shoeSole, t.lens}) {
-        EXPECT_TRUE(glIsTexture(name));
-        names.insert(name);
-    }
+    for (int outfit : {0, 1, 2, 3, 6, 7}) names.insert({t.suit[outfit], t.vertical[outfit], t.horizontal[outfit]});
+    names.insert({t.gunMouth, t.shoeSide, t.shoeLaces, t.shoeSole, t.lens});
+    for (unsigned name : names) EXPECT_TRUE(glIsTexture(name)) << name;
     EXPECT_EQ(names.size(), 23u) << "the lounge sleeve is read into two textures";
     for (int outfit : {4, 5})
         EXPECT_EQ(t.suit[outfit] + t.vertical[outfit] + t.horizontal[outfit], 0u);
-    EXPECT_EQ(t.vertical[6] + 1, t.horizontal[6]) << "names handed out in table order";
     BunnyTextureSet first = t;
     LoadBunnyTextures();
     EXPECT_EQ(std::memcmp(&first, &GetBunnyTextures(), sizeof first), 0) << "made only once";
