@@ -118,7 +118,9 @@ TEST(BunnyScenePoses, SecondHopRepeatsTheFirstNearer) {
 }
 
 // Black over n steps, then ash grey over m: every channel ends at 0.2 and
-// alpha is untouched; fewer than 1 step counts as 1.
+// alpha is untouched; fewer than 1 step counts as 1. Already grey, nothing is
+// queued, yet the outfit changes. The fades carry kind 1, so cancelling kind 1
+// stops them where they are.
 TEST_F(BunnyScenePoseTest, FadesEndAtAshGreyInOutfit4) {
     const int cases[][2] = {{300, 200}, {1, 1}, {0, 0}, {-5, 7}};
     for (const auto& c : cases) {
@@ -136,11 +138,6 @@ TEST_F(BunnyScenePoseTest, FadesEndAtAshGreyInOutfit4) {
         EXPECT_EQ(f->anim.tweens.next, nullptr) << c[0] << "/" << c[1];
         DeleteBunny(f);
     }
-}
-
-// Already grey: nothing is queued, yet the outfit changes; the fades carry
-// kind 1, so cancelling kind 1 stops them where they are.
-TEST_F(BunnyScenePoseTest, FadeGreyOutfit4ChangesTheOutfitEvenWithNothingToFade) {
     PoseFadeGrey(b, 5);
     Step(b, 5);
     PoseFadeGreyOutfit4(b, 5);
