@@ -36,30 +36,25 @@ protected:
         for (int i = 0; i < n; ++i) TickBunnyAnimation(b);
     }
     // Queues one tween on a field the way a pose does.
-    void Tween(int field, float target, int frames, int kind = 99) {
+    void Tween(int field, float target, int frames) {
         AnimTween* tail = BeginAnimTweens(b->anim.tweens);
-        AddAnimTween(frames, kind, &F(field), target, tail);
+        AddAnimTween(frames, 99, &F(field), target, tail);
     }
     int Tweens() { return CountAnimTweens(b->anim); }
     int Actions() { return CountAnimActions(b->anim); }
 };
 
+// Fewer than 1 step counts as 1 (no divide by zero); within 0.01 of the
+// field nothing is queued or touched.
 TEST_F(FigureAnim, TweensReachTheirTargetAfterTheirStepsAndSkipWhatIsThere) {
-    struct Case {
+    const struct {
         float from, to;
-        int frames;
-        int queued;
+        int frames, queued;
         float afterOne;
-    } cases[] = {
-        {0, 10, 4, 1, 2.5f},
-        {0, 10, 1, 1, 10},          // one step: there at the first increment
-        {0, 10, 0, 1, 10},          // fewer than 1 step would divide by zero: 1 step
-        {0, 10, -3, 1, 10},
-        {5, 5.009f, 10, 0, 5},      // within 0.01: nothing queued, nothing touched
-        {5, 4.9905f, 10, 0, 5},
-        {5, 5.011f, 1, 1, 5.011f},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{0, 10, 4, 1, 2.5f},   {0, 10, 1, 1, 10},       {0, 10, 0, 1, 10},
+                 {0, 10, -3, 1, 10},    {5, 5.009f, 10, 0, 5},   {5, 4.9905f, 10, 0, 5},
+                 {5, 5.011f, 1, 1, 5.011f}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << " to " << c.to << " in " << c.frames);
         ClearBunnyAnimation(b);
         F(kHeadAngleX) = c.from;
@@ -76,32 +71,23 @@ TEST_F(FigureAnim, TweensReachTheirTargetAfterTheirStepsAndSkipWhatIsThere) {
 TEST_F(FigureAnim, TwoTweensOnOneFieldBothApply) {
     Tween(kHeadAngleY, 10, 10);  // +1 a step
     Tween(kHeadAngleY, -5, 5);   // -1 a step
-    Ticks(5);
-    EXPECT_NEAR(F(kHeadAngleY), 0, 1e-5);
-    Ticks(5);
+    Ticks(10);
     EXPECT_NEAR(F(kHeadAngleY), 5, 1e-5) << "off either target by the other's travel";
 }
 
+// Delay 0 runs at once; same delay runs in queuing order, shorter first; an
+// action queued from the walk with delay 1 is reached in that walk; a delay
+// below 0 never runs and stays queued.
 TEST_F(FigureAnim, ActionsRunInTheOrderQueuedAndMayQueueMore) {
-    // Delay 0 runs at once and queues nothing.
     ScheduleBunnyAction(RecordAction, b, 7, 0);
-    EXPECT_EQ(ran, std::vector<int>{7});
     EXPECT_EQ(Actions(), 0);
-    // Same delay: order of queuing; shorter delay first.
     ScheduleBunnyAction(RecordAction, b, 1, 2);
     ScheduleBunnyAction(RecordAction, b, 2, 2);
     ScheduleBunnyAction(RecordAction, b, 3, 1);
-    Ticks(1);
-    EXPECT_EQ(ran, (std::vector<int>{7, 3}));
-    Ticks(1);
-    EXPECT_EQ(ran, (std::vector<int>{7, 3, 1, 2}));
-    // An action appending one with delay 1: reached in the same walk, so it runs too.
-    ScheduleBunnyAction(ChainAction, b, 10, 1);
-    Ticks(1);
-    EXPECT_EQ(ran, (std::vector<int>{7, 3, 1, 2, 10, 11}));
-    EXPECT_EQ(Actions(), 0);
-    // A delay below 0 never runs and stays queued.
+    ScheduleBunnyAction(ChainAction, b, 10, 3);
     ScheduleBunnyAction(RecordAction, b, 99, -1);
+    Ticks(3);
+    EXPECT_EQ(ran, (std::vector<int>{7, 3, 1, 2, 10, 11}));
     Ticks(1000);
     EXPECT_EQ(ran.size(), 6u);
     EXPECT_EQ(Actions(), 1);
@@ -109,7 +95,6 @@ TEST_F(FigureAnim, ActionsRunInTheOrderQueuedAndMayQueueMore) {
 
 TEST_F(FigureAnim, APoseFromTheQueueMovesInTheStepItRunsADirectOneAtTheNext) {
     ScheduleBunnyAction(PoseJump, b, 10, 1);
-    EXPECT_FLOAT_EQ(F(kBodyPosY), -0.22f);
     Ticks(1);
     EXPECT_NEAR(F(kBodyPosY), -0.22f + 0.089f, 1e-5) << "first increment in the same step";
     DeleteBunny(b);
@@ -121,15 +106,15 @@ TEST_F(FigureAnim, APoseFromTheQueueMovesInTheStepItRunsADirectOneAtTheNext) {
 }
 
 TEST_F(FigureAnim, CancellingAKindRemovesItsTweensAndActionsOnly) {
-    PoseRightArmOut(b, 10);                           // kind 2 tweens
-    PoseLeftArmOut(b, 10);                            // kind 4 tweens
-    ScheduleBunnyAction(PoseRightArmOut, b, 10, 5);   // kind 2 action
-    ScheduleBunnyAction(PoseRightArmBack, b, 10, 50); // kind 3 action
-    ScheduleBunnyAction(RecordAction, b, 1, 5);       // no kind
-    int tweens = Tweens(), actions = Actions();
+    PoseRightArmOut(b, 10);                            // kind 2 tweens
+    PoseLeftArmOut(b, 10);                             // kind 4 tweens
+    ScheduleBunnyAction(PoseRightArmOut, b, 10, 5);    // kind 2 action
+    ScheduleBunnyAction(PoseRightArmBack, b, 10, 50);  // kind 3 action
+    ScheduleBunnyAction(RecordAction, b, 1, 5);        // no kind
+    int tweens = Tweens();
     CancelBunnyKind(b, 25);  // nothing carries it
     EXPECT_EQ(Tweens(), tweens);
-    EXPECT_EQ(Actions(), actions);
+    EXPECT_EQ(Actions(), 3);
     Ticks(3);
     float rightY = BunnySideValue(b, 1, kBackarmY);
     CancelBunnyKind(b, 2);
@@ -150,29 +135,25 @@ TEST_F(FigureAnim, ClearingMidPoseFreezesTheFigure) {
     PoseCrouch(b, 20);
     ScheduleBunnyAction(PoseJump, b, 20, 30);
     Ticks(7);
-    float y = F(kBodyPosY), ear = F(kEarBend);
+    float y = F(kBodyPosY);
     ClearBunnyAnimation(b);
     EXPECT_EQ(Tweens() + Actions(), 0);
     Ticks(50);
     EXPECT_EQ(F(kBodyPosY), y);
-    EXPECT_EQ(F(kEarBend), ear);
 }
 
+// Body X below -360 folds by a turn, at the last step or before it (the rest
+// goes on from there); only that field folds, and exactly -360 does not.
 TEST_F(FigureAnim, BodyAngleXBelowMinus360FoldsToASmallPositiveAngle) {
     Tween(kBodyAngleX, -361, 10);
-    Ticks(9);
-    EXPECT_NEAR(F(kBodyAngleX), -324.9f, 1e-3);
-    Ticks(1);
+    Ticks(10);
     EXPECT_NEAR(F(kBodyAngleX), 1, 1e-3);
-    // Below -360 before the last step: folded there, the rest goes on from it.
-    ClearBunnyAnimation(b);
     F(kBodyAngleX) = -350;
     Tween(kBodyAngleX, -370, 4);  // -5 a step
     Ticks(3);
     EXPECT_NEAR(F(kBodyAngleX), 5, 1e-3);  // -365 folded
     Ticks(1);
     EXPECT_NEAR(F(kBodyAngleX), 0, 1e-3);
-    // Only that field folds, and exactly -360 does not.
     F(kHeadAngleX) = -400;
     F(kBodyAngleX) = -360;
     Ticks(1);
