@@ -1,5 +1,6 @@
 // The palace and spiral scenes played through on a driven clock: timing,
-// sounds, props, slides and outfits, restarts, and pictures of a few moments.
+// sounds, props, slides and outfits, restarts, and pictures of a few moments;
+// with the army scene, an empty window and a hundred viewings.
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 #include <malloc.h>
@@ -19,6 +20,7 @@
 #include "figures/bunny_scene_poses.h"
 #include "game_test_support.h"
 #include "scene_test_support.h"
+#include "scenes/army.h"
 #include "scenes/palace.h"
 #include "scenes/palace_script.h"
 #include "scenes/spiral.h"
@@ -38,6 +40,7 @@ struct Scene {
 };
 const Scene kPalace = {StartPalaceScene, DrawPalaceSceneFrame, PalaceFrame};
 const Scene kSpiral = {StartSpiralScene, DrawSpiralSceneFrame, SpiralFrame};
+const Scene kArmy = {StartArmyScene, DrawArmySceneFrame, ArmyFrame};
 
 class StoryScenes : public ::testing::Test {
 protected:
@@ -197,7 +200,7 @@ TEST_F(StoryScenes, AHeldSkipRunsToTheTitleWithTheMusicRules) {
 
 TEST_F(StoryScenes, AWindowWithNoAreaShowsNothingAndTheSceneWaits) {
     const std::pair<Scene, std::pair<int, int>> cases[] = {
-        {kPalace, {0, 450}}, {kPalace, {600, 0}}, {kSpiral, {0, 0}}, {kSpiral, {600, 0}}};
+        {kPalace, {0, 450}}, {kPalace, {600, 0}}, {kSpiral, {0, 0}}, {kSpiral, {600, 0}}, {kArmy, {0, 450}}};
     for (const auto& [sc, size] : cases) {
         sc.start();
         sc.draw(kSmallW, kSmallH);
@@ -213,23 +216,28 @@ TEST_F(StoryScenes, AWindowWithNoAreaShowsNothingAndTheSceneWaits) {
     }
 }
 
-TEST_F(StoryScenes, AHundredViewingsLeaveMemoryAndTexturesFlat) {
+TEST_F(StoryScenes, AHundredViewingsLeaveMemoryTexturesAndListsFlat) {
     auto view = [] {
-        for (const Scene& sc : {kPalace, kSpiral}) {
+        for (const Scene& sc : {kPalace, kSpiral, kArmy}) {
             sc.start();
             for (int i = 0; i < 3; ++i) sc.draw(kSmallW, kSmallH);
         }
         glFinish();  // the software renderer holds queued drawing until then
     };
     view();  // makes what every later viewing reuses
-    int textures = CountGlTextures();
+    int textures = CountGlTextures(), lists = CountGlLists();
     for (int i = 0; i < 100; ++i) view();
     EXPECT_EQ(CountGlTextures(), textures);
+    EXPECT_EQ(CountGlLists(), lists);
     // The software renderer's pools come and go as it draws, so the heap is
-    // compared over starts alone: a leak of 160 bytes a start would show.
+    // compared over starts alone, which free and remake figures, props and
+    // cues: a leak of 160 bytes a story start or 40 an army start would show.
     size_t heap = mallinfo2().uordblks;
     for (int i = 0; i < 100; ++i) StartPalaceScene(), StartSpiralScene();
     EXPECT_LT(mallinfo2().uordblks, heap + 16 * 1024) << "grew by " << mallinfo2().uordblks - heap;
+    heap = mallinfo2().uordblks;
+    for (int i = 0; i < 100; ++i) StartArmyScene();
+    EXPECT_LT(mallinfo2().uordblks, heap + 4 * 1024) << "grew by " << mallinfo2().uordblks - heap;
 }
 
 // Saved for a person to look at.
