@@ -89,20 +89,16 @@ TEST(RobotUpdate, AHeadTurnTurnsThePropellerBySameAngleOverTheSameSteps) {
         EXPECT_NEAR(RobotSideValue(robot.get(), 0, f), RobotSideValue(other.get(), 1, f), 1e-3) << f;
 }
 
-TEST(RobotUpdate, AOneStepTweenIsAppliedOnceAndGoesInTheSameUpdate) {
+TEST(RobotPoses, OneStepTweensTheBowTieTurningTwiceTheReturnToRestAndTheShakeStopping) {
     RobotPtr robot = MakeRobot();
-    for (int steps : {1, 0}) {  // a step count below 1 is held at 1
+    Robot rest = *robot;
+    for (int steps : {1, 0}) {  // one step is applied and gone at once; below 1 is held at 1
         NudgeRobotBowtie(robot.get(), 5);
         RobotRestPose(robot.get(), steps);
         RunRobotTweens(robot.get());
         EXPECT_FLOAT_EQ(robot->field[kRobotBowtie], 90) << steps;
         EXPECT_EQ(CountRobotTweens(robot.get()), 0) << steps;
     }
-}
-
-TEST(RobotPoses, TheBowTieTurnsTwiceTheFaceReturnsToRestAndEveryPoseStopsTheShake) {
-    RobotPtr robot = MakeRobot();
-    Robot rest = *robot;
     auto run = [&](int steps) { for (int i = 0; i < steps; ++i) RunRobotTweens(robot.get()); };
     RobotSpinBowtiePose(robot.get(), 10);
     run(10);
@@ -123,7 +119,7 @@ TEST(RobotPoses, TheBowTieTurnsTwiceTheFaceReturnsToRestAndEveryPoseStopsTheShak
     }
 }
 
-TEST(RobotUpdate, ACreaturesRatesStretchEveryCycle) {
+TEST(RobotUpdate, ACreaturesRatesStretchEveryCycleAndNeverDivideByZero) {
     RobotPtr robot = MakeRobot();
     SetRobotTreadRate(robot.get(), 12), SetRobotDanceRate(robot.get(), 20);
     SetRobotSwayRate(robot.get(), 2), SetRobotPropellerRate(robot.get(), 2);
@@ -134,11 +130,8 @@ TEST(RobotUpdate, ACreaturesRatesStretchEveryCycle) {
     EXPECT_EQ(robot->treadCounter, 1);
     // Half a degree per update, plus every turn of the head.
     EXPECT_NEAR(robot->field[kRobotPropeller], 90 + 0.5f * 241 + robot->field[kRobotHeadAngleY], 1e-2);
-}
-
-// A cycle's period is held at 1 and a propeller rate away from 0; rates below 0 or no number are refused.
-TEST(RobotUpdate, RatesThatWouldDivideByZeroKeepEveryCycleRunning) {
-    RobotPtr robot = MakeRobot();
+    // A cycle's period is held at 1 and a propeller rate away from 0; rates below 0 or no number are refused.
+    robot = MakeRobot();
     SetRobotTreadRate(robot.get(), 0.01f), SetRobotDanceRate(robot.get(), 0.0f);
     SetRobotSwayRate(robot.get(), 0.001f), SetRobotPropellerRate(robot.get(), 0.0f);
     Update(robot.get(), 50, 1);
