@@ -72,6 +72,18 @@ bool SavePng(const ReadBack& shot, const std::string& path) {
                                    nullptr) != 0;
 }
 
+bool LoadPng(const std::string& path, ReadBack* shot) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
+    image.format = PNG_FORMAT_RGB;
+    shot->width = int(image.width);
+    shot->height = int(image.height);
+    shot->rgb.resize(PNG_IMAGE_SIZE(image));
+    // The same negative stride as SavePng: the bottom row comes first again.
+    return png_image_finish_read(&image, nullptr, shot->rgb.data(), -shot->width * 3, nullptr) != 0;
+}
+
 std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),
                               void* arg) {
     char here[4096];

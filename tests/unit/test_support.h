@@ -38,6 +38,9 @@ struct ReadBack {
 ReadBack ReadBackBuffer(int x, int y, int width, int height);
 // Writes it as a PNG, top row first; false when the file cannot be written.
 bool SavePng(const ReadBack& shot, const std::string& path);
+// Reads a PNG that SavePng wrote back into the same layout; false when the
+// file is missing or not a PNG.
+bool LoadPng(const std::string& path, ReadBack* shot);
 // Runs fn with dir as the working folder, then reads back the file it wrote
 // there ("" when there is none).
 std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),
