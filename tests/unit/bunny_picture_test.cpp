@@ -28,6 +28,7 @@ struct Frame {
 };
 const Frame kWhole{-1, -0.9f, 2};
 const Frame kHead{-0.35f, -0.1f, 0.7f};
+const Frame kLeftHand{-0.55f, -0.5f, 0.6f};
 const Frame kUpsideDown{-1.3f, -1.5f, 2.6f};  // the somersault hangs its ears low
 
 // A pose run to its end, or stopped part-way.
@@ -88,6 +89,7 @@ const PictureCase kCases[] = {
     {"rest_bare_feet", 0, 0, Rest, &kWhole, 0},
     {"rest_from_behind_shoes", 1, 1, Rest, &kWhole, 160},  // the ears' backs, the heels
     {"firing_guns", 2, 1, FiringWithGuns, &kWhole, 35},
+    {"half_grown_gun", 3, 0, FiringWithGuns, &kLeftHand, -70},
     {"mid_somersault", 3, 1, MidSomersault, &kUpsideDown, 70},
     {"burnt_collapsed", 3, 0, BurntCollapsed, &kWhole, -30},
     {"glasses", 1, 1, Glasses, &kHead, 20},
