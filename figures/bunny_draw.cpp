@@ -8,12 +8,12 @@
 #include "figures/bunny.h"
 #include "figures/bunny_draw_parts.h"
 #include "figures/figure_gl.h"
+#include "figures/figure_mesh.h"
 #include "figures/bunny_record.h"
 #include "support/helpers.h"
 
 namespace {
 const float kThird = 1.0f / 30.0f;
-const float kSixtieth = 1.0f / 60.0f;
 
 const float kWhite[4] = {1, 1, 1, 1};
 const float kBlack[4] = {0, 0, 0, 1};
@@ -25,65 +25,54 @@ const float kFrame[4] = {0.2f, 0.2f, 0.2f, 1};
 float Side(const Bunny* b, int side, int f) { return b->field[f + side * kBunnySideFieldCount]; }
 const float* Fur(const Bunny* b) { return &b->field[kFurR]; }
 const float* Clothing(const Bunny* b) { return &b->field[kClothingR]; }
-// Outfits 4 and 5 have none of their own: name 0 draws them untextured.
-unsigned SuitTexture(const Bunny* b) { return GetBunnyTextures().suit[b->outfit]; }
-unsigned VerticalTexture(const Bunny* b) { return GetBunnyTextures().vertical[b->outfit]; }
-unsigned HorizontalTexture(const Bunny* b) { return GetBunnyTextures().horizontal[b->outfit]; }
 
-// The body: a pyramid pointing down, its corners below; the front face
-// carries the suit, the others the vertical cloth.
-const float kBodyCorner[4][3] = {
-    {0, -0.1875f, 0.05f}, {0, 0.1875f, -0.2f}, {-0.175f, 0.1875f, 0.175f}, {0.175f, 0.1875f, 0.175f}};
-struct BodyFace {
-    bool suit;
-    int normalFrom[3];  // corners the normal is worked out from; -1: straight up
-    int corner[3];
-    float st[3][2];
-};
-const BodyFace kBodyFaces[4] = {
-    {true, {3, 2, 0}, {2, 0, 3}, {{0, 1}, {0.5f, 0}, {1, 1}}},
-    {false, {3, 0, 1}, {0, 3, 1}, {{0.5f, 0}, {0, 1}, {1, 1}}},
-    {false, {-1}, {3, 1, 2}, {{0, 1}, {0.5f, 0}, {1, 1}}},
-    {false, {2, 1, 0}, {1, 2, 0}, {{0, 1}, {1, 1}, {0.5f, 0}}},
+// The figure is put together on the CPU in eye coordinates, every joint's
+// matrix composed here, and sent as one batch per texture and blend state:
+// the software renderer pays for each primitive sent far more than for its
+// triangles.
+FigureBatch* Batches() {
+    static FigureBatch batches[kBunnyBatchCount];
+    return batches;
+}
+
+// One figure being put together. Normals come out as GL would have lit the
+// piece drawn alone: of unit length where GL_NORMALIZE stood on, else
+// scaled by the inverse of the matrix's scale (the caller's, and the gun's).
+struct Build {
+    const Bunny* b;
+    FigureBatch* batch;
+    Placement at;
+    bool normalizing;
+    float scale;
+    const float* front;  // the front material set last: the ears keep it
 };
 
-void DrawBunnyBody(const Bunny* b) {
-    SetBunnyMaterial(Clothing(b));
-    for (const BodyFace& face : kBodyFaces) {
-        glBindTexture(GL_TEXTURE_2D, face.suit ? SuitTexture(b) : VerticalTexture(b));
-        float n[3] = {0, 1, 0};
-        const int* from = face.normalFrom;
-        if (from[0] >= 0) ComputeTriangleNormal(kBodyCorner[from[0]], kBodyCorner[from[1]], kBodyCorner[from[2]], n);
-        glBegin(GL_TRIANGLES);
-        glNormal3fv(n);
-        for (int k = 0; k < 3; ++k) {
-            glTexCoord2fv(face.st[k]);
-            glVertex3fv(kBodyCorner[face.corner[k]]);
-        }
-        glEnd();
-    }
-    glBindTexture(GL_TEXTURE_2D, 0);
+void Put(Build& d, int batch, int shape, const float* rgba) {
+    d.batch[batch].Append(GetBunnyShape(shape), d.at, rgba, d.normalizing ? 1 : 1 / d.scale);
+    d.front = rgba;
+}
+
+// A sphere under a non-uniform scale is lit with its normals renormalised.
+void PutNormalized(Build& d, int batch, int shape, const float* rgba) {
+    d.normalizing = true;
+    Put(d, batch, shape, rgba);
+    d.normalizing = false;
+}
+
+void AddBunnyBody(Build& d) {
+    Put(d, kSuitBatch, kBodySuitShape, Clothing(d.b));
+    Put(d, kVerticalBatch, kBodyClothShape, Clothing(d.b));
 }
 
 // Straight up from the body origin to wherever the head is.
-void DrawBunnyNeck(const Bunny* b) {
-    const float* h = &b->field[kHeadPosX];
+void AddBunnyNeck(Build& d) {
+    const float* h = &d.b->field[kHeadPosX];
     double length = std::sqrt(double(h[0]) * h[0] + double(h[1]) * h[1] + double(h[2]) * h[2]);
-    SetBunnyMaterial(Fur(b));
-    glPushMatrix();
-    glRotatef(-90, 1, 0, 0);
-    gluCylinder(b->quadric, 0.025, 0.025, length, 4, 4);
-    glPopMatrix();
-}
-
-// A sphere under a non-uniform scale needs its normals renormalised.
-void DrawScaledPart(float sx, float sy, float sz, int part) {
-    glPushMatrix();
-    glEnable(GL_NORMALIZE);
-    glScalef(sx, sy, sz);
-    CallBunnyPart(part);
-    glDisable(GL_NORMALIZE);
-    glPopMatrix();
+    d.at.Push();
+    d.at.Rotate(-90, 1, 0, 0);
+    d.at.Scale(1, 1, float(length));
+    Put(d, kPlainBatch, kNeckShape, Fur(d.b));
+    d.at.Pop();
 }
 
 // Eye origins, the right eye first (it is drawn first).
@@ -91,306 +80,315 @@ const float kEyeOrigin[2][3] = {{-0.12f, -0.09166667f, 0.25f}, {0.02f, -0.091666
 const int kEyeSides[2] = {1, 0};
 
 // The left brow is the right one mirrored about its eye, 0.1 to the left.
-void DrawEyebrow(const Bunny* b, int side) {
+void AddEyebrow(Build& d, int side) {
     float mirror = side == 1 ? 1.0f : -1.0f;
-    SetBunnyMaterial(kEyebrow);
-    if (side == 0) glTranslatef(0.1f, 0, 0);
-    glRotatef(mirror * Side(b, side, kEyebrowAngle), 0, 0, 1);
-    glTranslatef(mirror * -0.009166666f, 0.28416666f, kThird);
-    glRotatef(mirror * Side(b, side, kEyebrowOrientation), 0, 0, 1);
-    DrawBox(mirror * 0.13f, 0.025f, kThird);
+    if (side == 0) d.at.Translate(0.1f, 0, 0);
+    d.at.Rotate(mirror * Side(d.b, side, kEyebrowAngle), 0, 0, 1);
+    d.at.Translate(mirror * -0.009166666f, 0.28416666f, kThird);
+    d.at.Rotate(mirror * Side(d.b, side, kEyebrowOrientation), 0, 0, 1);
+    Put(d, kPlainBatch, side == 1 ? kRightBrowShape : kLeftBrowShape, kEyebrow);
 }
 
-void DrawBunnyEyes(const Bunny* b) {
+void AddBunnyEyes(Build& d) {
     for (int k = 0; k < 2; ++k) {
         int side = kEyeSides[k];
-        float radius = Side(b, side, kEyeballRadius);
-        glPushMatrix();
-        glTranslatef(kEyeOrigin[k][0], kEyeOrigin[k][1], kEyeOrigin[k][2]);
-        SetBunnyMaterial(kWhite);
-        glPushMatrix();
-        glTranslatef(0.05f, 0.1375f, kSixtieth);
-        DrawScaledPart(0.05f, 0.1375f, kSixtieth, kEyeWhitePart);
-        glPopMatrix();
-        SetBunnyMaterial(kBlack);
-        glPushMatrix();
-        glTranslatef(Side(b, side, kEyeballXcor), Side(b, side, kEyeballYcor), radius / 2 + kThird);
-        glutSolidSphere(radius / 2, 6, 6);
-        glPopMatrix();
-        DrawEyebrow(b, side);
-        glPopMatrix();
+        float radius = Side(d.b, side, kEyeballRadius);
+        d.at.Push();
+        d.at.Translate(kEyeOrigin[k][0], kEyeOrigin[k][1], kEyeOrigin[k][2]);
+        PutNormalized(d, kPlainBatch, kEyeWhiteShape, kWhite);
+        d.at.Push();
+        d.at.Translate(Side(d.b, side, kEyeballXcor), Side(d.b, side, kEyeballYcor), radius / 2 + kThird);
+        d.at.Scale(radius / 2, radius / 2, radius / 2);
+        Put(d, kPlainBatch, kPupilShape, kBlack);  // drawn at its size: normals of unit length
+        d.at.Pop();
+        AddEyebrow(d, side);
+        d.at.Pop();
     }
 }
 
-void DrawBunnyWhiskers() {
+void AddBunnyWhiskers(Build& d) {
     static const float kTurns[3] = {0, 7.5f, -7.5f};
-    SetBunnyMaterial(kWhite);
     for (int set = 0; set < 2; ++set) {
-        glPushMatrix();
-        glTranslatef(0, -0.13f, 0.2125f);
-        if (set == 1) glRotatef(180, 0, 1, 0);
+        d.at.Push();
+        d.at.Translate(0, -0.13f, 0.2125f);
+        if (set == 1) d.at.Rotate(180, 0, 1, 0);
         for (float turn : kTurns) {
-            glPushMatrix();
-            glRotatef(turn, 0, 0, 1);
-            glTranslatef(-0.05f, 0, 0);
-            DrawBox(-0.15f, -0.005f, kThird);
-            glPopMatrix();
+            d.at.Push();
+            d.at.Rotate(turn, 0, 0, 1);
+            d.at.Translate(-0.05f, 0, 0);
+            Put(d, kPlainBatch, kWhiskerShape, kWhite);
+            d.at.Pop();
         }
-        glPopMatrix();
+        d.at.Pop();
     }
 }
 
-void DrawBunnyFaceMark() {
-    SetBunnyMaterial(kFaceMark);
-    glNormal3f(0, 0, -1);
-    glPushMatrix();
-    glTranslatef(0, -0.104f, 0.25f);
-    glBegin(GL_TRIANGLES);
-    glVertex3f(-0.2f, -0.14f, 0), glVertex3f(0, -0.084f, 0), glVertex3f(0, 0, 0);
-    glVertex3f(0, -0.084f, 0), glVertex3f(0.2f, -0.14f, 0), glVertex3f(0, 0, 0);
-    glEnd();
-    glPopMatrix();
-}
-
-// One ear: eight segments 0.1 long, each curled about x by its share of the
-// bend before it is drawn. Half-widths at the segment's foot and tip.
-struct EarSegment {
-    float curl;  // times the bend
-    float foot, tip;
-};
-const EarSegment kEarSegments[8] = {
-    {0.05f, 0, 0.025f},      {0.2f, 0.025f, 0.05f},   {0.2f, 0.05f, 0.0625f},
-    {0.2f, 0.0625f, 0.075f}, {0.2f, 0.075f, 0.075f},  {0.2f, 0.075f, 0.0625f},
-    {0.2f, 0.0625f, 0.0375f}, {0.05f, 0.0375f, 0},
-};
-
-void DrawBunnyEar(const Bunny* b, int side) {
-    float bend = Side(b, side, kEarBend);
-    glNormal3f(0, 0, 1);
+// Eight segments 0.1 long, each curled about x by its share of the bend.
+void AddBunnyEar(Build& d, int side, const float* front) {
+    static const float kCurl[8] = {0.05f, 0.2f, 0.2f, 0.2f, 0.2f, 0.2f, 0.2f, 0.05f};
+    float bend = Side(d.b, side, kEarBend);
     for (int s = 0; s < 8; ++s) {
-        const EarSegment& seg = kEarSegments[s];
-        if (s > 0) glTranslatef(0, 0.1f, 0);
-        glRotatef(seg.curl * bend, 1, 0, 0);
-        // A zero half-width end is a point: the quad becomes the triangle.
-        glBegin(GL_POLYGON);
-        if (seg.foot > 0) glVertex3f(-seg.foot, 0, 0), glVertex3f(seg.foot, 0, 0);
-        else glVertex3f(0, 0, 0);
-        if (seg.tip > 0) glVertex3f(seg.tip, 0.1f, 0), glVertex3f(-seg.tip, 0.1f, 0);
-        else glVertex3f(0, 0.1f, 0);
-        glEnd();
+        if (s > 0) d.at.Translate(0, 0.1f, 0);
+        d.at.Rotate(kCurl[s] * bend, 1, 0, 0);
+        Put(d, kEarsBatch, kEarSegmentShape + s, front);
     }
 }
 
 // The fronts keep whatever front material came last; the backs show the
-// ear-back colour.
-void DrawBunnyEars(const Bunny* b) {
-    glMaterialfv(GL_BACK, GL_AMBIENT_AND_DIFFUSE, &b->field[kEarBackR]);
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
+// ear-back colour (set when the batch is sent).
+void AddBunnyEars(Build& d) {
+    const float* front = d.front;
     for (int side = 0; side < 2; ++side) {
         float mirror = side == 0 ? 1.0f : -1.0f;
-        glPushMatrix();
-        glTranslatef(mirror * 0.05f, 0.05f, 0);
-        glRotatef(mirror * -10, 0, 0, 1);
-        glRotatef(mirror * Side(b, side, kEarRotate), 0, 1, 0);
-        DrawBunnyEar(b, side);
-        glPopMatrix();
+        d.at.Push();
+        d.at.Translate(mirror * 0.05f, 0.05f, 0);
+        d.at.Rotate(mirror * -10, 0, 0, 1);
+        d.at.Rotate(mirror * Side(d.b, side, kEarRotate), 0, 1, 0);
+        AddBunnyEar(d, side, front);
+        d.at.Pop();
     }
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
 }
 
-void DrawBunnyTeeth() {
+void AddBunnyTeeth(Build& d) {
     static const float kTooth[2][3] = {{-0.03857143f, -0.275f, 0.1625f}, {0.0028571428f, -0.275f, 0.1625f}};
-    SetBunnyMaterial(kWhite);
     for (const float* at : kTooth) {
-        glPushMatrix();
-        glTranslatef(at[0], at[1], at[2]);
-        DrawBox(0.035714287f, 0.075f, kThird);
-        glPopMatrix();
+        d.at.Push();
+        d.at.Translate(at[0], at[1], at[2]);
+        Put(d, kPlainBatch, kToothShape, kWhite);
+        d.at.Pop();
     }
 }
 
-void SetLensBlending(bool on) {
-    glDepthMask(on ? GL_FALSE : GL_TRUE);
-    if (on) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    } else {
-        glDisable(GL_BLEND);
-    }
-}
-
-// A lens over each pupil; the right lens carries the bridge and keeps
-// blending on through its temple.
-void DrawBunnyGlasses(const Bunny* b) {
+// A lens over each pupil. The right lens's rim line and temple are blended
+// with it; the left temple is opaque. The lines are lit with the disk's
+// normal and show the lens texture at the lenses' one coordinate.
+void AddBunnyGlasses(Build& d) {
+    static const float kUp[3] = {0, 0, 1}, kLeftOverST[2] = {0.5f, 0};
     for (int k = 0; k < 2; ++k) {
         int side = kEyeSides[k];
         bool right = side == 1;
-        float radius = Side(b, side, kEyeballRadius);
+        float radius = Side(d.b, side, kEyeballRadius);
         float rim = 1.1f * radius;
-        glPushMatrix();
-        glTranslatef(kEyeOrigin[k][0], kEyeOrigin[k][1], kEyeOrigin[k][2]);
-        glTranslatef(Side(b, side, kEyeballXcor), Side(b, side, kEyeballYcor), radius / 2 + kThird);
-        glBindTexture(GL_TEXTURE_2D, GetBunnyTextures().lens);
-        glPushMatrix();
-        glTranslatef(0, -0.02f, radius / 2);
-        SetBunnyMaterial(kLens);
-        SetLensBlending(true);
-        gluDisk(b->quadric, 0, rim, 10, 4);
+        d.at.Push();
+        d.at.Translate(kEyeOrigin[k][0], kEyeOrigin[k][1], kEyeOrigin[k][2]);
+        d.at.Translate(Side(d.b, side, kEyeballXcor), Side(d.b, side, kEyeballYcor), radius / 2 + kThird);
+        d.at.Translate(0, -0.02f, radius / 2);
+        d.at.Push();
+        d.at.Scale(rim, rim, rim);
+        Put(d, kLensesBatch, kLensShape, kLens);
+        d.at.Pop();
+        FigureBatch& lenses = d.batch[kLensesBatch];
         if (right) {
-            glBegin(GL_LINES);
-            glVertex3f(rim, 0, 0), glVertex3f(rim + 0.01f, 0, 0);
-            glEnd();
-        } else {
-            SetLensBlending(false);
+            const float edge[2][3] = {{rim, 0, 0}, {rim + 0.01f, 0, 0}};
+            lenses.AppendLineStrip(d.at, edge, 2, kUp, kLeftOverST, kLens);
         }
         float out = right ? -1.0f : 1.0f;  // toward this lens's outer rim
-        glTranslatef(out * rim, 0, 0);
-        SetBunnyMaterial(kFrame);
-        glBegin(GL_LINE_STRIP);
-        glVertex3f(0, 0, 0), glVertex3f(out * 0.05f, 0.03f, -0.1f), glVertex3f(out * 0.055f, -0.01f, -0.12f);
-        glEnd();
-        if (right) SetLensBlending(false);
-        glBindTexture(GL_TEXTURE_2D, 0);
-        glPopMatrix();
-        glPopMatrix();
+        d.at.Translate(out * rim, 0, 0);
+        const float temple[3][3] = {{0, 0, 0}, {out * 0.05f, 0.03f, -0.1f}, {out * 0.055f, -0.01f, -0.12f}};
+        d.batch[right ? kLensesBatch : kFrameBatch].AppendLineStrip(d.at, temple, 3, kUp, kLeftOverST, kFrame);
+        d.at.Pop();
     }
 }
 
-void DrawBunnyHead(const Bunny* b) {
-    SetBunnyMaterial(Fur(b));
-    CallBunnyPart(kHeadPart);
-    gluQuadricTexture(b->quadric, GL_FALSE);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    DrawBunnyEyes(b);
-    if (b->whiskers) DrawBunnyWhiskers();
-    if (b->faceMark) DrawBunnyFaceMark();
-    DrawBunnyEars(b);
-    DrawBunnyTeeth();
-    if (b->glasses) DrawBunnyGlasses(b);
+void AddBunnyHead(Build& d) {
+    Put(d, kPlainBatch, kHeadShape, Fur(d.b));
+    AddBunnyEyes(d);
+    if (d.b->whiskers) AddBunnyWhiskers(d);
+    if (d.b->faceMark) Put(d, kPlainBatch, kFaceMarkShape, kFaceMark);
+    AddBunnyEars(d);
+    AddBunnyTeeth(d);
+    if (d.b->glasses) AddBunnyGlasses(d);
 }
 
 // The gun grows from nothing in the hand: at scale 0 it covers no pixel, so
-// it is not drawn at all.
-void DrawBunnyGun(const Bunny* b, int side) {
-    float scale = b->field[kGunScale + side];
+// it is not sent at all.
+void AddBunnyGun(Build& d, int side) {
+    float scale = d.b->field[kGunScale + side];
     if (scale == 0) return;
-    glScalef(scale, scale, scale);
-    CallBunnyPart(kGunPart);
+    d.at.Push();
+    d.at.Scale(scale, scale, scale);
+    float callerScale = d.scale;
+    d.scale *= scale;
+    for (const BunnyPiece& piece : kBunnyGunPieces) Put(d, piece.batch, piece.shape, piece.rgba);
+    d.scale = callerScale;
+    d.at.Pop();
 }
 
-void RotateYZ(const Bunny* b, int side, int fx) {
-    glRotatef(Side(b, side, fx + 1), 0, 1, 0);
-    glRotatef(Side(b, side, fx + 2), 0, 0, 1);
+void RotateYZ(Build& d, int side, int fx) {
+    d.at.Rotate(Side(d.b, side, fx + 1), 0, 1, 0);
+    d.at.Rotate(Side(d.b, side, fx + 2), 0, 0, 1);
 }
 
-
-void DrawBunnyArm(const Bunny* b, int side) {
-    float backarm = Side(b, side, kBackarmDim), forearm = Side(b, side, kForearmDim);
-    float hand = Side(b, side, kHandDim);
-    glBindTexture(GL_TEXTURE_2D, HorizontalTexture(b));
-    SetBunnyMaterial(Clothing(b));
-    glTranslatef(0.0945f, 0.1125f, -0.025f);
-    RotateYZ(b, side, kBackarmX);
-    glTranslatef(0, -0.0385f, 0.0385f);
-    DrawTexturedBox(backarm, 0.077f, 0.077f, 1, 0.5f, 0.5f);
-    glTranslatef(backarm - 0.00945f, 0.0385f, -0.0385f);
-    RotateYZ(b, side, kForearmX);
-    glTranslatef(0, -0.0385f, 0.0385f);
-    DrawTexturedBox(forearm, 0.077f, 0.077f, 1, 0.5f, 0.5f);
-    glTranslatef(forearm, 0.0385f, -0.0385f);
-    SetBunnyMaterial(Fur(b));
-    glBindTexture(GL_TEXTURE_2D, 0);
-    RotateYZ(b, side, kHandX);
-    glTranslatef(hand, 0, 0);
-    glPushMatrix();
-    glEnable(GL_NORMALIZE);
-    glScalef(2.5f, 1, 1);
-    gluSphere(b->quadric, hand, 6, 6);
-    glDisable(GL_NORMALIZE);
-    glPopMatrix();
-    if (b->gunFlag[side]) DrawBunnyGun(b, side);
+// A box of the cloth drawn at its length along x.
+void PutArmSegment(Build& d, float length) {
+    d.at.Push();
+    d.at.Scale(length, 1, 1);
+    Put(d, kHorizontalBatch, kArmShape, Clothing(d.b));
+    d.at.Pop();
 }
 
-void RotateXZ(const Bunny* b, int side, int fx) {
-    glRotatef(Side(b, side, fx), 1, 0, 0);
-    glRotatef(Side(b, side, fx + 2), 0, 0, 1);
+void AddBunnyArm(Build& d, int side) {
+    float backarm = Side(d.b, side, kBackarmDim), forearm = Side(d.b, side, kForearmDim);
+    float hand = Side(d.b, side, kHandDim);
+    d.at.Translate(0.0945f, 0.1125f, -0.025f);
+    RotateYZ(d, side, kBackarmX);
+    d.at.Translate(0, -0.0385f, 0.0385f);
+    PutArmSegment(d, backarm);
+    d.at.Translate(backarm - 0.00945f, 0.0385f, -0.0385f);
+    RotateYZ(d, side, kForearmX);
+    d.at.Translate(0, -0.0385f, 0.0385f);
+    PutArmSegment(d, forearm);
+    d.at.Translate(forearm, 0.0385f, -0.0385f);
+    RotateYZ(d, side, kHandX);
+    d.at.Translate(hand, 0, 0);
+    d.at.Push();
+    d.at.Scale(2.5f * hand, hand, hand);
+    PutNormalized(d, kPlainBatch, kHandShape, Fur(d.b));
+    d.at.Pop();
+    if (d.b->gunFlag[side]) AddBunnyGun(d, side);
 }
 
-void DrawBunnyLeg(const Bunny* b, int side) {
-    glBindTexture(GL_TEXTURE_2D, VerticalTexture(b));
-    SetBunnyMaterial(Clothing(b));
-    glTranslatef(0.0595f, -0.08625f, 0.075f);
-    RotateXZ(b, side, kUpperlegX);
-    glTranslatef(-0.0385f, 0, 0.0385f);
-    DrawTexturedBox(0.077f, -0.089775f, 0.077f, 1, 0.5f, 0.5f);
-    glTranslatef(0.0385f, -0.082075f, -0.0385f);
-    RotateXZ(b, side, kLowerlegX);
-    glTranslatef(-0.0385f, 0, 0.0385f);
-    DrawTexturedBox(0.077f, -0.07182f, 0.077f, 1, 0.5f, 0.5f);
-    glTranslatef(0.0385f, -0.07182f, -0.0385f);
-    SetBunnyMaterial(Fur(b));
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glRotatef(Side(b, side, kFootX), 1, 0, 0);
-    glRotatef(Side(b, side, kFootY), 0, 1, 0);
-    glTranslatef(0, 0, 0.0385f);
-    if (b->shoes) {
-        glPushMatrix();
-        CallBunnyPart(kShoePart);
-        glPopMatrix();
+void RotateXZ(Build& d, int side, int fx) {
+    d.at.Rotate(Side(d.b, side, fx), 1, 0, 0);
+    d.at.Rotate(Side(d.b, side, fx + 2), 0, 0, 1);
+}
+
+void AddBunnyLeg(Build& d, int side) {
+    d.at.Translate(0.0595f, -0.08625f, 0.075f);
+    RotateXZ(d, side, kUpperlegX);
+    d.at.Translate(-0.0385f, 0, 0.0385f);
+    Put(d, kVerticalBatch, kUpperLegShape, Clothing(d.b));
+    d.at.Translate(0.0385f, -0.082075f, -0.0385f);
+    RotateXZ(d, side, kLowerlegX);
+    d.at.Translate(-0.0385f, 0, 0.0385f);
+    Put(d, kVerticalBatch, kLowerLegShape, Clothing(d.b));
+    d.at.Translate(0.0385f, -0.07182f, -0.0385f);
+    d.at.Rotate(Side(d.b, side, kFootX), 1, 0, 0);
+    d.at.Rotate(Side(d.b, side, kFootY), 0, 1, 0);
+    d.at.Translate(0, 0, 0.0385f);
+    if (d.b->shoes) {
+        for (const BunnyPiece& piece : kBunnyShoePieces) Put(d, piece.batch, piece.shape, piece.rgba);
     } else {
-        DrawScaledPart(1, 1, 2.5f, kFootPart);
+        PutNormalized(d, kPlainBatch, kBareFootShape, Fur(d.b));
     }
+}
+
+// The whole figure from the body frame; the right side is the left one
+// mirrored through x = 0.
+void AddBunny(Build& d) {
+    const float* f = d.b->field;
+    float jy = d.b->trembleJitterY, jxz = d.b->trembleJitterXZ;
+    d.at.Translate(f[kBodyPosX] + jxz, f[kBodyPosY] + jy, f[kBodyPosZ] + jxz);
+    d.at.Rotate(f[kBodyAngleX], 1, 0, 0);
+    d.at.Rotate(f[kBodyAngleY], 0, 1, 0);
+    d.at.Rotate(f[kBodyAngleZ], 0, 0, 1);
+    AddBunnyBody(d);
+    AddBunnyNeck(d);
+    d.at.Push();
+    d.at.Translate(f[kHeadPosX] + jxz, f[kHeadPosY] + jy, f[kHeadPosZ]);
+    d.at.Rotate(f[kHeadAngleX], 1, 0, 0);
+    d.at.Rotate(f[kHeadAngleY], 0, 1, 0);
+    d.at.Rotate(f[kHeadAngleZ], 0, 0, 1);
+    AddBunnyHead(d);
+    d.at.Pop();
+    d.at.Push();
+    AddBunnyArm(d, 0);
+    d.at.Pop();
+    d.at.Push();
+    AddBunnyLeg(d, 0);
+    d.at.Pop();
+    d.at.Push();
+    d.normalizing = true;
+    d.at.Scale(-1, 1, 1);
+    d.at.Push();
+    AddBunnyArm(d, 1);
+    d.at.Pop();
+    AddBunnyLeg(d, 1);
+    d.at.Pop();
+}
+
+// The uniform scale of a matrix: the cube root of its determinant's size.
+float MatrixScale(const Placement& p) {
+    float nm[9];
+    p.NormalMatrix(nm);  // cofactors: the determinant is their row with the matrix's
+    const float* m = p.Matrix();
+    double det = m[0] * nm[0] + m[4] * nm[1] + m[8] * nm[2];
+    double s = std::cbrt(std::fabs(det));
+    return s > 0 ? float(s) : 1.0f;
+}
+
+unsigned BatchTexture(const Bunny* b, int batch) {
+    const BunnyTextureSet& t = GetBunnyTextures();
+    switch (batch) {
+        case kSuitBatch: return t.suit[b->outfit];  // 0 for outfits 4 and 5: untextured
+        case kVerticalBatch: return t.vertical[b->outfit];
+        case kHorizontalBatch: return t.horizontal[b->outfit];
+        case kGunMouthBatch: return t.gunMouth;
+        case kShoeSideBatch: return t.shoeSide;
+        case kShoeLacesBatch: return t.shoeLaces;
+        case kShoeSoleBatch: return t.shoeSole;
+        case kLensesBatch:
+        case kFrameBatch: return t.lens;
+        default: return 0;
+    }
+}
+
+// Each batch under its own texture and state, in eye coordinates. The
+// vertex colour is the front material; the back stays the ear-back colour
+// for the two-sided ears.
+void SendBunny(const Bunny* b, FigureBatch* batch) {
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_NORMALIZE);  // the normals are sent as GL is to light them
+    glMaterialfv(GL_BACK, GL_AMBIENT_AND_DIFFUSE, &b->field[kEarBackR]);
+    for (int k = 0; k < kBunnyBatchCount; ++k) {
+        FigureBatch& one = batch[k];
+        one.SendOneByOne(!BunnyPartLists());
+        if (one.Empty()) continue;
+        if (k == kShoeSideBatch) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+        if (k == kEarsBatch) glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
+        if (k == kLensesBatch) {
+            glDepthMask(GL_FALSE);
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
+        glBindTexture(GL_TEXTURE_2D, BatchTexture(b, k));
+        one.Draw(false);
+        if (k == kShoeSoleBatch) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        if (k == kEarsBatch) glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
+        if (k == kLensesBatch) {
+            glDisable(GL_BLEND);
+            glDepthMask(GL_TRUE);
+        }
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glPopMatrix();
 }
 }  // namespace
 
 void DrawBunny(Bunny* bunny) {
-    const Bunny* b = bunny;
     if (bunny->trembling) {
         bunny->trembleJitterY = float(RandomInRange(-0.01, 0.01));
         bunny->trembleJitterXZ = float(RandomInRange(-0.01, 0.01));
     }
-    float jy = b->trembleJitterY, jxz = b->trembleJitterXZ;
-    const float* f = b->field;
+    const float* f = bunny->field;
     glBindTexture(GL_TEXTURE_2D, 0);
     // A figure wholly outside the view costs the renderer as much as one in
     // sight (each of four views draws every pib): such a figure is not sent.
     // Nothing reaches further than this from the body's origin, whatever
     // the pose.
     const float kReach = 1.2f;
-    if (!SphereInView(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], kReach)) {
-        glTranslatef(0, 0, 0.25f);
-        return;
+    if (SphereInView(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], kReach)) {
+        float caller[16];
+        glGetFloatv(GL_MODELVIEW_MATRIX, caller);
+        Build d{bunny, Batches(), Placement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
+        d.at.Load(caller);
+        d.scale = MatrixScale(d.at);
+        AddBunny(d);
+        SendBunny(bunny, d.batch);
+        gluQuadricTexture(bunny->quadric, GL_FALSE);
     }
-    glPushMatrix();
-    glTranslatef(f[kBodyPosX] + jxz, f[kBodyPosY] + jy, f[kBodyPosZ] + jxz);
-    glRotatef(f[kBodyAngleX], 1, 0, 0);
-    glRotatef(f[kBodyAngleY], 0, 1, 0);
-    glRotatef(f[kBodyAngleZ], 0, 0, 1);
-    DrawBunnyBody(b);
-    DrawBunnyNeck(b);
-    glPushMatrix();
-    glTranslatef(f[kHeadPosX] + jxz, f[kHeadPosY] + jy, f[kHeadPosZ]);
-    glRotatef(f[kHeadAngleX], 1, 0, 0);
-    glRotatef(f[kHeadAngleY], 0, 1, 0);
-    glRotatef(f[kHeadAngleZ], 0, 0, 1);
-    DrawBunnyHead(b);
-    glPopMatrix();
-    glPushMatrix();
-    DrawBunnyArm(b, 0);
-    glPopMatrix();
-    glPushMatrix();
-    DrawBunnyLeg(b, 0);
-    glPopMatrix();
-    // The right side is the left one mirrored through x = 0.
-    glPushMatrix();
-    glEnable(GL_NORMALIZE);
-    glScalef(-1, 1, 1);
-    glPushMatrix();
-    DrawBunnyArm(b, 1);
-    glPopMatrix();
-    DrawBunnyLeg(b, 1);
-    glPopMatrix();
-    glPopMatrix();
     // The emitters are drawn next, in this shifted frame.
     glTranslatef(0, 0, 0.25f);
 }

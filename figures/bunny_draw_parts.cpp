@@ -1,114 +1,151 @@
-// The Bunny's fixed pieces: head sphere, eye white, bare foot, gun and shoe.
+// The Bunny's fixed shapes: body, neck, head, eyes, brows, whiskers, face
+// mark, ears, teeth, lenses, arms, legs, hands, feet, gun and shoe.
 #include "figures/bunny_draw_parts.h"
 
-#include <GL/glut.h>
-
-#include "figures/bunny_record.h"
+#include "figures/figure_mesh.h"
 #include "support/helpers.h"
 
 namespace {
-const float kWhite[4] = {1, 1, 1, 1};
+const float kThird = 1.0f / 30.0f;
+const float kSixtieth = 1.0f / 60.0f;
 
-// A quadric set up as every figure's own: fill, smooth normals, outside.
-GLUquadric* PartQuadric() {
-    static GLUquadric* q = nullptr;
-    if (!q) {
-        q = gluNewQuadric();
-        gluQuadricDrawStyle(q, GLU_FILL);
-        gluQuadricNormals(q, GLU_SMOOTH);
-        gluQuadricOrientation(q, GLU_OUTSIDE);
+// GLUT's spheres start their slices a quarter turn round from GLU's.
+void GlutSphere(TriangleMesh& m, int slices, int stacks) {
+    m.Rotate(-90, 0, 0, 1);
+    m.Sphere(1, slices, stacks);
+}
+
+// The body: a pyramid pointing down, its corners below; the front face
+// carries the suit, the others the vertical cloth. Each face's normal is
+// worked out from three of its corners, the top's is straight up.
+const float kBodyCorner[4][3] = {
+    {0, -0.1875f, 0.05f}, {0, 0.1875f, -0.2f}, {-0.175f, 0.1875f, 0.175f}, {0.175f, 0.1875f, 0.175f}};
+struct BodyFace {
+    int normalFrom[3];  // -1: straight up
+    int corner[3];
+    float st[3][2];
+};
+const BodyFace kBodyFaces[4] = {
+    {{3, 2, 0}, {2, 0, 3}, {{0, 1}, {0.5f, 0}, {1, 1}}},
+    {{3, 0, 1}, {0, 3, 1}, {{0.5f, 0}, {0, 1}, {1, 1}}},
+    {{-1}, {3, 1, 2}, {{0, 1}, {0.5f, 0}, {1, 1}}},
+    {{2, 1, 0}, {1, 2, 0}, {{0, 1}, {1, 1}, {0.5f, 0}}},
+};
+void BodyFaces(TriangleMesh& m, int first, int count) {
+    for (int k = first; k < first + count; ++k) {
+        const BodyFace& face = kBodyFaces[k];
+        float n[3] = {0, 1, 0};
+        const int* from = face.normalFrom;
+        if (from[0] >= 0) ComputeTriangleNormal(kBodyCorner[from[0]], kBodyCorner[from[1]], kBodyCorner[from[2]], n);
+        float corner[3][3];
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) corner[i][j] = kBodyCorner[face.corner[i]][j];
+        m.Polygon(corner, 3, n, face.st);
     }
-    return q;
+}
+void BodySuit(TriangleMesh& m) { BodyFaces(m, 0, 1); }
+void BodyCloth(TriangleMesh& m) { BodyFaces(m, 1, 3); }
+
+void Neck(TriangleMesh& m) { m.Cylinder(0.025f, 0.025f, 1, 4, 4); }
+void Head(TriangleMesh& m) { m.Sphere(0.25f, 14, 14); }
+void EyeWhite(TriangleMesh& m) {
+    m.Translate(0.05f, 0.1375f, kSixtieth);
+    m.Scale(0.05f, 0.1375f, kSixtieth);
+    GlutSphere(m, 9, 9);
+}
+void Pupil(TriangleMesh& m) { GlutSphere(m, 6, 6); }
+// The left brow is the right one drawn the other way along x.
+void RightBrow(TriangleMesh& m) { m.SentBox(0.13f, 0.025f, kThird); }
+void LeftBrow(TriangleMesh& m) { m.SentBox(-0.13f, 0.025f, kThird); }
+void Whisker(TriangleMesh& m) { m.SentBox(-0.15f, -0.005f, kThird); }
+void Tooth(TriangleMesh& m) { m.SentBox(0.035714287f, 0.075f, kThird); }
+
+// Two triangles under the nose; its normal points into the head.
+void FaceMark(TriangleMesh& m) {
+    const float normal[3] = {0, 0, -1};
+    const float halves[2][3][3] = {{{-0.2f, -0.14f, 0}, {0, -0.084f, 0}, {0, 0, 0}},
+                                   {{0, -0.084f, 0}, {0.2f, -0.14f, 0}, {0, 0, 0}}};
+    m.Translate(0, -0.104f, 0.25f);
+    for (const auto& half : halves) m.Polygon(half, 3, normal);
 }
 
-void Corner(float* out, int axis, float along, float u, float v) {
-    out[axis] = along;
-    out[(axis + 1) % 3] = u;
-    out[(axis + 2) % 3] = v;
+// One ear segment 0.1 long: half-widths at its foot and tip (a zero one
+// is a point, the quad a triangle).
+const float kEarWidths[8][2] = {{0, 0.025f},      {0.025f, 0.05f},  {0.05f, 0.0625f},  {0.0625f, 0.075f},
+                                {0.075f, 0.075f}, {0.075f, 0.0625f}, {0.0625f, 0.0375f}, {0.0375f, 0}};
+void EarSegment(TriangleMesh& m, int s) {
+    const float normal[3] = {0, 0, 1};
+    float corner[4][3];
+    int n = 0;
+    float foot = kEarWidths[s][0], tip = kEarWidths[s][1];
+    auto add = [&](float x, float y) { corner[n][0] = x, corner[n][1] = y, corner[n][2] = 0, ++n; };
+    if (foot > 0) add(-foot, 0), add(foot, 0);
+    else add(0, 0);
+    if (tip > 0) add(tip, 0.1f), add(-tip, 0.1f);
+    else add(0, 0.1f);
+    m.Polygon(corner, n, normal);
+}
+template <int S>
+void EarSegmentN(TriangleMesh& m) { EarSegment(m, S); }
+
+// The lenses have no texture coordinates of their own: they show the lens
+// texture at the coordinate the body's last corner leaves current.
+const float kLeftOverST[2] = {0.5f, 0};
+void Lens(TriangleMesh& m) { m.Disk(1, 10, kLeftOverST); }
+
+const float kClothRepeat[3] = {1, 0.5f, 0.5f};
+void Arm(TriangleMesh& m) { m.SentBox(1, 0.077f, 0.077f, kClothRepeat); }
+void UpperLeg(TriangleMesh& m) { m.SentBox(0.077f, -0.089775f, 0.077f, kClothRepeat); }
+void LowerLeg(TriangleMesh& m) { m.SentBox(0.077f, -0.07182f, 0.077f, kClothRepeat); }
+void Hand(TriangleMesh& m) { m.Sphere(1, 6, 6); }
+void BareFoot(TriangleMesh& m) {
+    m.Scale(1, 1, 2.5f);
+    m.Sphere(0.0385f, 6, 6);
 }
 
-// The four sides of a square frustum around an axis (0 x, 1 y, 2 z) from
-// half-width h0 at a0 to h1 at a1, each with its normal turned outward.
-void DrawFrustumSides(int axis, float a0, float h0, float a1, float h1) {
-    static const float kSquare[5][2] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}, {1, 1}};
-    glBegin(GL_QUADS);
-    for (int i = 0; i < 4; ++i) {
-        float q[4][3];
-        Corner(q[0], axis, a0, kSquare[i][0] * h0, kSquare[i][1] * h0);
-        Corner(q[1], axis, a0, kSquare[i + 1][0] * h0, kSquare[i + 1][1] * h0);
-        Corner(q[2], axis, a1, kSquare[i + 1][0] * h1, kSquare[i + 1][1] * h1);
-        Corner(q[3], axis, a1, kSquare[i][0] * h1, kSquare[i][1] * h1);
-        float n[3];
-        ComputeTriangleNormal(q[0], q[1], q[2], n);
-        float off[3];  // the middle of the side, seen from the axis
-        for (int k = 0; k < 3; ++k) off[k] = q[0][k] + q[1][k];
-        off[axis] = 0;
-        if (n[0] * off[0] + n[1] * off[1] + n[2] * off[2] < 0)
-            for (float& c : n) c = -c;
-        glNormal3fv(n);
-        for (const float* c : q) glVertex3fv(c);
-    }
-    glEnd();
-}
-
-void DrawBunnyGunBody() {
-    static const float kBody[4] = {0.2f, 0.4f, 0.6f, 1};
+// A square frustum open at the top, standing on its base.
+void GunBody(TriangleMesh& m) {
     const float h = 0.052938f;
-    SetBunnyMaterial(kBody);
-    glBegin(GL_QUADS);
-    glNormal3f(0, -1, 0);
-    glVertex3f(-h, 0, -h), glVertex3f(h, 0, -h), glVertex3f(h, 0, h), glVertex3f(-h, 0, h);
-    glEnd();
-    DrawFrustumSides(1, 0, h, 0.111169f, 0.021175f);
+    const float base[4][3] = {{-h, 0, -h}, {h, 0, -h}, {h, 0, h}, {-h, 0, h}};
+    const float down[3] = {0, -1, 0};
+    m.Quad(base, down);
+    m.FrustumSides(1, 0, h, 0.111169f, 0.021175f);
 }
-
-void DrawBunnyGunMouth() {
-    static const float kSides[4] = {0.4f, 0.6f, 1.0f, 1};
-    const float x = 0.127503f, h = 0.079689f;
-    SetBunnyMaterial(kWhite);
-    glBindTexture(GL_TEXTURE_2D, GetBunnyTextures().gunMouth);
-    glBegin(GL_QUADS);
-    glNormal3f(1, 0, 0);
-    glTexCoord2f(0, 1), glVertex3f(x, h, h);
-    glTexCoord2f(1, 1), glVertex3f(x, h, -h);
-    glTexCoord2f(1, 0), glVertex3f(x, -h, -h);
-    glTexCoord2f(0, 0), glVertex3f(x, -h, h);
-    glEnd();
-    glBindTexture(GL_TEXTURE_2D, 0);
-    SetBunnyMaterial(kSides);
-    DrawFrustumSides(0, 0, 0.020789f, x, h);
+// The gun's boxes, each placed from the one before; the mouth follows the last.
+const float kGunBoxMove[5][3] = {{-0.0407619f, 0.111169f, 0.0407619f},
+                                 {0.0271746f, 0.0815238f, -0.0285333f},
+                                 {0.0543492f, -0.0570666f, 0.00407619f},
+                                 {0.0456533f, -0.0529904f, 0.0326095f},
+                                 {0.0244571f, 0.0692952f, -0.0489142f}};
+const float kGunBoxSize[4][3] = {{0.0815238f, 0.0815238f, 0.0815238f},
+                                 {0.0244571f, 0.0407619f, 0.0244571f},
+                                 {0.0456533f, 0.0326095f, 0.0326095f},
+                                 {0.0244571f, 0.13859f, 0.0978285f}};
+void ToGunPart(TriangleMesh& m, int part) {
+    for (int k = 0; k <= part; ++k) m.Translate(kGunBoxMove[k][0], kGunBoxMove[k][1], kGunBoxMove[k][2]);
 }
-
-// The gun's boxes, each placed from the one before.
-struct GunBox {
-    float move[3];
-    float material[4];
-    float size[3];
-};
-const GunBox kGunBoxes[4] = {
-    {{-0.0407619f, 0.111169f, 0.0407619f}, {0.4f, 0.6f, 0.8f, 1}, {0.0815238f, 0.0815238f, 0.0815238f}},
-    {{0.0271746f, 0.0815238f, -0.0285333f}, {0.7f, 0.7f, 0.9f, 1}, {0.0244571f, 0.0407619f, 0.0244571f}},
-    {{0.0543492f, -0.0570666f, 0.00407619f}, {0.65f, 0.65f, 1.0f, 1}, {0.0456533f, 0.0326095f, 0.0326095f}},
-    {{0.0456533f, -0.0529904f, 0.0326095f}, {0.6f, 0.4f, 0.8f, 1}, {0.0244571f, 0.13859f, 0.0978285f}},
-};
-
-// In the hand frame, already scaled by the gun scale.
-void DrawBunnyGun() {
-    glPushMatrix();
-    DrawBunnyGunBody();
-    for (const GunBox& box : kGunBoxes) {
-        glTranslatef(box.move[0], box.move[1], box.move[2]);
-        SetBunnyMaterial(box.material);
-        DrawTexturedBox(box.size[0], box.size[1], box.size[2], 1, 1, 1);
-    }
-    glTranslatef(0.0244571f, 0.0692952f, -0.0489142f);
-    DrawBunnyGunMouth();
-    glPopMatrix();
+template <int K>
+void GunBox(TriangleMesh& m) {
+    ToGunPart(m, K);
+    m.SentBox(kGunBoxSize[K][0], kGunBoxSize[K][1], kGunBoxSize[K][2]);
+}
+// A square horn along +x, its wide end the textured face, its narrow end open.
+const float kMouthX = 0.127503f, kMouthHalf = 0.079689f;
+void GunMouthFace(TriangleMesh& m) {
+    const float x = kMouthX, h = kMouthHalf;
+    const float corner[4][3] = {{x, h, h}, {x, h, -h}, {x, -h, -h}, {x, -h, h}};
+    const float st[4][2] = {{0, 1}, {1, 1}, {1, 0}, {0, 0}};
+    const float normal[3] = {1, 0, 0};
+    ToGunPart(m, 4);
+    m.Quad(corner, normal, st);
+}
+void GunMouthSides(TriangleMesh& m) {
+    ToGunPart(m, 4);
+    m.FrustumSides(0, 0, 0.020789f, kMouthX, kMouthHalf);
 }
 
 const float kShoeW = 0.040425f;  // half the shoe's width
 const float kToeZ = 0.09625f;
-
 // The shoe's side outline as (y, z) with its texture coordinates.
 struct ShoeSidePoint {
     float y, z, s, t;
@@ -117,52 +154,42 @@ const ShoeSidePoint kShoeSide[5] = {
     {-0.025025f, -kToeZ, 1, 0.5f}, {-0.025025f, kToeZ, 0, 0.5f}, {-0.0077f, kToeZ, 0, 0.75f},
     {0.0385f, 0.0231f, 0.5f, 1},   {0.0385f, -kToeZ, 1, 1},
 };
-
-void DrawShoeUpper() {
-    static const float kUpper[4] = {0, 0.956863f, 1, 1};
-    const float w = kShoeW;
-    SetBunnyMaterial(kUpper);
-    glBindTexture(GL_TEXTURE_2D, GetBunnyTextures().shoeSide);
+// Both sides of the upper; the right one runs the outline backwards.
+void ShoeSides(TriangleMesh& m) {
     for (int side = 0; side < 2; ++side) {
-        glBegin(GL_POLYGON);
-        glNormal3f(side ? 1.0f : -1.0f, 0, 0);
+        const float normal[3] = {side ? 1.0f : -1.0f, 0, 0};
+        float corner[5][3], st[5][2];
         for (int k = 0; k < 5; ++k) {
             const ShoeSidePoint& p = kShoeSide[side ? 4 - k : k];
-            glTexCoord2f(p.s, p.t);
-            glVertex3f(side ? w : -w, p.y, p.z);
+            corner[k][0] = side ? kShoeW : -kShoeW, corner[k][1] = p.y, corner[k][2] = p.z;
+            st[k][0] = p.s, st[k][1] = p.t;
         }
-        glEnd();
+        m.Polygon(corner, 5, normal, st);
     }
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
-    glVertex3f(-w, -0.025025f, kToeZ), glVertex3f(w, -0.025025f, kToeZ);
-    glVertex3f(w, -0.0077f, kToeZ), glVertex3f(-w, -0.0077f, kToeZ);
-    glNormal3f(0, 1, 0);
-    glVertex3f(-w, 0.0385f, 0.0231f), glVertex3f(w, 0.0385f, 0.0231f);
-    glVertex3f(w, 0.0385f, -kToeZ), glVertex3f(-w, 0.0385f, -kToeZ);
-    glEnd();
 }
-
-void DrawShoeLaces() {
+void ShoeToe(TriangleMesh& m) {
+    const float w = kShoeW;
+    const float toe[4][3] = {{-w, -0.025025f, kToeZ}, {w, -0.025025f, kToeZ}, {w, -0.0077f, kToeZ}, {-w, -0.0077f, kToeZ}};
+    const float top[4][3] = {{-w, 0.0385f, 0.0231f}, {w, 0.0385f, 0.0231f}, {w, 0.0385f, -kToeZ}, {-w, 0.0385f, -kToeZ}};
+    const float forward[3] = {0, 0, 1}, up[3] = {0, 1, 0};
+    m.Quad(toe, forward);
+    m.Quad(top, up);
+}
+// The laces slope over the instep; the heel takes the laces texture at one
+// coordinate.
+void ShoeLaces(TriangleMesh& m) {
     const float w = kShoeW;
     const float a[3] = {-w, 0.0385f, 0.0231f}, b[3] = {-w, -0.0077f, kToeZ}, c[3] = {w, 0.0385f, 0.0231f};
     float n[3];
     ComputeTriangleNormal(a, b, c, n);
-    glBindTexture(GL_TEXTURE_2D, GetBunnyTextures().shoeLaces);
-    glBegin(GL_QUADS);
-    glNormal3fv(n);
-    glTexCoord2f(0, 0), glVertex3f(-w, -0.0077f, kToeZ);
-    glTexCoord2f(1, 0), glVertex3f(w, -0.0077f, kToeZ);
-    glTexCoord2f(1, 1), glVertex3f(w, 0.0385f, 0.0231f);
-    glTexCoord2f(0, 1), glVertex3f(-w, 0.0385f, 0.0231f);
-    glNormal3f(0, 0, -1);
-    glTexCoord2f(0, 1);
-    glVertex3f(w, 0.0385f, -kToeZ), glVertex3f(-w, 0.0385f, -kToeZ);
-    glVertex3f(-w, -0.025025f, -kToeZ), glVertex3f(w, -0.025025f, -kToeZ);
-    glEnd();
+    const float laces[4][3] = {{-w, -0.0077f, kToeZ}, {w, -0.0077f, kToeZ}, {w, 0.0385f, 0.0231f}, {-w, 0.0385f, 0.0231f}};
+    const float st[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    m.Quad(laces, n, st);
+    const float heel[4][3] = {{w, 0.0385f, -kToeZ}, {-w, 0.0385f, -kToeZ}, {-w, -0.025025f, -kToeZ}, {w, -0.025025f, -kToeZ}};
+    const float heelST[4][2] = {{0, 1}, {0, 1}, {0, 1}, {0, 1}};
+    const float back[3] = {0, 0, -1};
+    m.Quad(heel, back, heelST);
 }
-
 // The sole's faces: normal, then corners as (x, y, z) picks of the slab's
 // low (0) or high (1) bound, with texture coordinates 0 to 1.
 struct SlabFace {
@@ -176,85 +203,60 @@ const SlabFace kSoleFaces[5] = {
     {{0, 0, -1}, {{1, 0, 0}, {0, 0, 0}, {0, 1, 0}, {1, 1, 0}}},
     {{0, -1, 0}, {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1}}},
 };
-const float kCornerST[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-
-void DrawShoeSole() {
+void ShoeSole(TriangleMesh& m) {
     const float bounds[3][2] = {{-kShoeW, kShoeW}, {-0.0385f, -0.025025f}, {-kToeZ, kToeZ}};
-    SetBunnyMaterial(kWhite);
-    glBindTexture(GL_TEXTURE_2D, GetBunnyTextures().shoeSole);
-    glBegin(GL_QUADS);
+    const float st[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     for (const SlabFace& f : kSoleFaces) {
-        glNormal3fv(f.normal);
-        for (int k = 0; k < 4; ++k) {
-            glTexCoord2fv(kCornerST[k]);
-            glVertex3f(bounds[0][f.corner[k][0]], bounds[1][f.corner[k][1]], bounds[2][f.corner[k][2]]);
-        }
-    }
-    glEnd();
-}
-
-// In the foot frame; the shoe's textures replace its lit colour.
-void DrawBunnyShoe() {
-    static const float kCuff[4] = {0.411765f, 0.411765f, 0.34902f, 1};
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    DrawShoeUpper();
-    DrawShoeLaces();
-    DrawShoeSole();
-    SetBunnyMaterial(kCuff);
-    DrawFrustumSides(2, -kToeZ, 0.025025f, -0.154f, 0.045045f);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-}
-
-void DrawPart(int part) {
-    switch (part) {
-        case kHeadPart: gluSphere(PartQuadric(), 0.25, 14, 14); break;
-        case kEyeWhitePart: glutSolidSphere(1, 9, 9); break;
-        case kFootPart: gluSphere(PartQuadric(), 0.0385, 6, 6); break;
-        case kGunPart: DrawBunnyGun(); break;
-        case kShoePart: DrawBunnyShoe(); break;
-        default: break;
+        float corner[4][3];
+        for (int k = 0; k < 4; ++k)
+            for (int a = 0; a < 3; ++a) corner[k][a] = bounds[a][f.corner[k][a]];
+        m.Quad(corner, f.normal, st);
     }
 }
-
-int useLists = 1;
-unsigned listBase = 0;
-// The texture names the lists were made with: a reload makes them again.
-unsigned listTextures[4];
-
-void CurrentPartTextures(unsigned* out) {
-    const BunnyTextureSet& t = GetBunnyTextures();
-    const unsigned used[4] = {t.gunMouth, t.shoeSide, t.shoeLaces, t.shoeSole};
-    for (int k = 0; k < 4; ++k) out[k] = used[k];
+// Behind the heel, open at both ends; the sole texture is still bound, at
+// the coordinate its last corner left.
+void ShoeCuff(TriangleMesh& m) {
+    const float st[2] = {0, 1};
+    m.FrustumSides(2, -kToeZ, 0.025025f, -0.154f, 0.045045f, st);
 }
 
-void MakePartLists() {
-    unsigned now[4];
-    CurrentPartTextures(now);
-    bool same = listBase != 0;
-    for (int k = 0; k < 4; ++k) same = same && now[k] == listTextures[k];
-    if (same) return;
-    if (listBase == 0) listBase = glGenLists(kBunnyPartCount);
-    if (listBase == 0) return;
-    for (int part = 0; part < kBunnyPartCount; ++part) {
-        glNewList(listBase + part, GL_COMPILE);
-        DrawPart(part);
-        glEndList();
-    }
-    for (int k = 0; k < 4; ++k) listTextures[k] = now[k];
-}
+void (*const kBuild[kBunnyShapeCount])(TriangleMesh&) = {
+    BodySuit,        BodyCloth,       Neck,           Head,           EyeWhite,       Pupil,
+    RightBrow,       LeftBrow,        Whisker,        FaceMark,       EarSegmentN<0>, EarSegmentN<1>,
+    EarSegmentN<2>,  EarSegmentN<3>,  EarSegmentN<4>, EarSegmentN<5>, EarSegmentN<6>, EarSegmentN<7>,
+    Tooth,           Lens,            Arm,            UpperLeg,       LowerLeg,       Hand,
+    BareFoot,        GunBody,         GunBox<0>,      GunBox<1>,      GunBox<2>,      GunBox<3>,
+    GunMouthFace,    GunMouthSides,   ShoeSides,      ShoeToe,        ShoeLaces,      ShoeSole,
+    ShoeCuff,
+};
+
+int sendAsArrays = 1;
 }  // namespace
 
-void SetBunnyMaterial(const float* rgba) { glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, rgba); }
+const BunnyPiece kBunnyGunPieces[7] = {
+    {kGunBodyShape, kPlainBatch, {0.2f, 0.4f, 0.6f, 1}},
+    {kGunBoxShape, kPlainBatch, {0.4f, 0.6f, 0.8f, 1}},
+    {kGunBoxShape + 1, kPlainBatch, {0.7f, 0.7f, 0.9f, 1}},
+    {kGunBoxShape + 2, kPlainBatch, {0.65f, 0.65f, 1.0f, 1}},
+    {kGunBoxShape + 3, kPlainBatch, {0.6f, 0.4f, 0.8f, 1}},
+    {kGunMouthFaceShape, kGunMouthBatch, {1, 1, 1, 1}},
+    {kGunMouthSidesShape, kPlainBatch, {0.4f, 0.6f, 1.0f, 1}},
+};
 
-void SetBunnyPartLists(int on) { useLists = on; }
+// The shoe's textures replace its lit colour; the toe and the top show it.
+const BunnyPiece kBunnyShoePieces[5] = {
+    {kShoeSidesShape, kShoeSideBatch, {0, 0.956863f, 1, 1}},
+    {kShoeToeShape, kPlainBatch, {0, 0.956863f, 1, 1}},
+    {kShoeLacesShape, kShoeLacesBatch, {0, 0.956863f, 1, 1}},
+    {kShoeSoleShape, kShoeSoleBatch, {1, 1, 1, 1}},
+    {kShoeCuffShape, kShoeSoleBatch, {0.411765f, 0.411765f, 0.34902f, 1}},
+};
 
-void CallBunnyPart(int part) {
-    if (part < 0 || part >= kBunnyPartCount) return;
-    if (!useLists) {
-        DrawPart(part);
-        return;
-    }
-    MakePartLists();
-    if (listBase == 0) DrawPart(part);  // no list names to be had
-    else glCallList(listBase + part);
+const TriangleMesh& GetBunnyShape(int shape) {
+    static TriangleMesh* made[kBunnyShapeCount];
+    if (shape < 0 || shape >= kBunnyShapeCount) shape = kHeadShape;
+    return CachedShape(made[shape], kBuild[shape]);
 }
+
+void SetBunnyPartLists(int on) { sendAsArrays = on; }
+int BunnyPartLists() { return sendAsArrays; }

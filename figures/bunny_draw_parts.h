@@ -1,14 +1,71 @@
-// The Bunny's fixed pieces, the same in every figure and every pose: drawn
-// from display lists made on first use, or straight away.
+// The Bunny's fixed shapes, the same in every figure and every pose, built
+// once at the figure's tessellations; and the batches its pieces are sent
+// in, one for each texture and blend state.
 #pragma once
 
-enum BunnyPart { kHeadPart, kEyeWhitePart, kFootPart, kGunPart, kShoePart, kBunnyPartCount };
+class TriangleMesh;
 
-// Draws one piece in the current frame with the current material.
-void CallBunnyPart(int part);
-// 1 (the default) draws from display lists, 0 in immediate mode; the
+enum BunnyShape {
+    kBodySuitShape,   // the front face
+    kBodyClothShape,  // the other three faces
+    kNeckShape,       // one unit long
+    kHeadShape,
+    kEyeWhiteShape,
+    kPupilShape,  // radius 1
+    kRightBrowShape,
+    kLeftBrowShape,
+    kWhiskerShape,
+    kFaceMarkShape,
+    kEarSegmentShape,  // eight, foot to tip
+    kToothShape = kEarSegmentShape + 8,
+    kLensShape,       // radius 1
+    kArmShape,        // one unit long
+    kUpperLegShape,
+    kLowerLegShape,
+    kHandShape,  // radius 1
+    kBareFootShape,
+    kGunBodyShape,
+    kGunBoxShape,  // four
+    kGunMouthFaceShape = kGunBoxShape + 4,
+    kGunMouthSidesShape,
+    kShoeSidesShape,
+    kShoeToeShape,
+    kShoeLacesShape,
+    kShoeSoleShape,
+    kShoeCuffShape,
+    kBunnyShapeCount
+};
+const TriangleMesh& GetBunnyShape(int shape);
+
+// The batches in the order they are sent: the opaque ones, the decal-lit
+// shoe, the two-sided ears, then the blended lenses and the left temple.
+enum BunnyBatch {
+    kPlainBatch,
+    kSuitBatch,
+    kVerticalBatch,
+    kHorizontalBatch,
+    kGunMouthBatch,
+    kShoeSideBatch,
+    kShoeLacesBatch,
+    kShoeSoleBatch,
+    kEarsBatch,
+    kLensesBatch,
+    kFrameBatch,
+    kBunnyBatchCount
+};
+
+// A piece of fixed colour in its part's frame.
+struct BunnyPiece {
+    int shape;
+    int batch;
+    float rgba[4];
+};
+// In the hand's frame, before the gun's scale.
+extern const BunnyPiece kBunnyGunPieces[7];
+// In the foot's frame.
+extern const BunnyPiece kBunnyShoePieces[5];
+
+// 1 (the default) sends each batch as one array, 0 vertex by vertex; the
 // pictures are the same.
 void SetBunnyPartLists(int on);
-
-// Front-face ambient and diffuse, as every colour of the figure is set.
-void SetBunnyMaterial(const float* rgba);
+int BunnyPartLists();

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <utility>
 
+#include "support/helpers.h"
+
 namespace {
 
 const float kPi = 3.14159265358979f;
@@ -50,6 +52,11 @@ Placement::Placement() { Reset(); }
 void Placement::Reset() {
     static const float kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     std::memcpy(matrix_, kIdentity, sizeof matrix_);
+    stack_.clear();
+}
+
+void Placement::Load(const float* m) {
+    std::memcpy(matrix_, m, sizeof matrix_);
     stack_.clear();
 }
 
@@ -201,10 +208,15 @@ void TriangleMesh::Cylinder(float base, float top, float height, int slices, int
 }
 
 void TriangleMesh::Quad(const float (*corner)[3], const float* normal, const float (*st)[2]) {
-    unsigned k[4];
-    for (int i = 0; i < 4; ++i) k[i] = Add(corner[i], normal, st ? st[i] : nullptr);
-    Triangle(k[0], k[1], k[2]);
-    Triangle(k[0], k[2], k[3]);
+    Polygon(corner, 4, normal, st);
+}
+
+void TriangleMesh::Polygon(const float (*corner)[3], int corners, const float* normal, const float (*st)[2]) {
+    const int kMostCorners = 16;
+    unsigned k[kMostCorners];
+    if (corners > kMostCorners) corners = kMostCorners;
+    for (int i = 0; i < corners; ++i) k[i] = Add(corner[i], normal, st ? st[i] : nullptr);
+    for (int i = 1; i + 1 < corners; ++i) Triangle(k[0], k[i], k[i + 1]);
 }
 
 void TriangleMesh::Box(float w, float h, float d) {
@@ -217,27 +229,62 @@ void TriangleMesh::Box(float w, float h, float d) {
         Pop();
         return;
     }
-    struct Face {
-        float normal[3];
-        float corner[4][3];  // multipliers of (w, h, -d)
-    };
-    static const Face kFaces[6] = {
-        {{0, 0, 1}, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}},
-        {{1, 0, 0}, {{1, 0, 0}, {1, 0, 1}, {1, 1, 1}, {1, 1, 0}}},
-        {{0, 1, 0}, {{0, 1, 0}, {1, 1, 0}, {1, 1, 1}, {0, 1, 1}}},
-        {{-1, 0, 0}, {{0, 0, 0}, {0, 1, 0}, {0, 1, 1}, {0, 0, 1}}},
-        {{0, -1, 0}, {{0, 0, 0}, {0, 0, 1}, {1, 0, 1}, {1, 0, 0}}},
-        {{0, 0, -1}, {{0, 0, 1}, {0, 1, 1}, {1, 1, 1}, {1, 0, 1}}},
-    };
-    for (const Face& f : kFaces) {
-        float corner[4][3];
+    SentBox(w, h, d);
+}
+
+void TriangleMesh::SentBox(float w, float h, float d, const float* repeat) {
+    for (int face = 0; face < 6; ++face) {
+        float normal[3], corner[4][3], st[4][2];
+        BoxCorner c[4];
+        GetBoxFace(face, w, h, d, repeat, normal, c);
         for (int k = 0; k < 4; ++k) {
-            corner[k][0] = f.corner[k][0] * w;
-            corner[k][1] = f.corner[k][1] * h;
-            corner[k][2] = -f.corner[k][2] * d;
+            std::memcpy(corner[k], c[k].p, sizeof corner[k]);
+            std::memcpy(st[k], c[k].st, sizeof st[k]);
         }
-        Quad(corner, f.normal);
+        Quad(corner, normal, repeat ? st : nullptr);
     }
+}
+
+namespace {
+void FrustumCorner(float* out, int axis, float along, float u, float v) {
+    out[axis] = along;
+    out[(axis + 1) % 3] = u;
+    out[(axis + 2) % 3] = v;
+}
+}  // namespace
+
+void TriangleMesh::FrustumSides(int axis, float a0, float h0, float a1, float h1, const float* st) {
+    static const float kSquare[5][2] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}, {1, 1}};
+    const float sts[4][2] = {{st ? st[0] : 0, st ? st[1] : 0}, {st ? st[0] : 0, st ? st[1] : 0},
+                             {st ? st[0] : 0, st ? st[1] : 0}, {st ? st[0] : 0, st ? st[1] : 0}};
+    for (int i = 0; i < 4; ++i) {
+        float q[4][3];
+        FrustumCorner(q[0], axis, a0, kSquare[i][0] * h0, kSquare[i][1] * h0);
+        FrustumCorner(q[1], axis, a0, kSquare[i + 1][0] * h0, kSquare[i + 1][1] * h0);
+        FrustumCorner(q[2], axis, a1, kSquare[i + 1][0] * h1, kSquare[i + 1][1] * h1);
+        FrustumCorner(q[3], axis, a1, kSquare[i][0] * h1, kSquare[i][1] * h1);
+        float n[3];
+        ComputeTriangleNormal(q[0], q[1], q[2], n);
+        float off[3];  // the middle of the side, seen from the axis
+        for (int k = 0; k < 3; ++k) off[k] = q[0][k] + q[1][k];
+        off[axis] = 0;
+        if (n[0] * off[0] + n[1] * off[1] + n[2] * off[2] < 0)
+            for (float& c : n) c = -c;
+        Quad(q, n, st ? sts : nullptr);
+    }
+}
+
+void TriangleMesh::Disk(float radius, int slices, const float* st) {
+    const int kMostSlices = 16;
+    if (slices > kMostSlices) slices = kMostSlices;
+    float rim[kMostSlices][3], sts[kMostSlices][2];
+    const float normal[3] = {0, 0, 1};
+    for (int i = 0; i < slices; ++i) {
+        float a = 2 * kPi * float(i) / float(slices);
+        rim[i][0] = radius * std::sin(a), rim[i][1] = radius * std::cos(a), rim[i][2] = 0;
+        sts[i][0] = st ? st[0] : 0, sts[i][1] = st ? st[1] : 0;
+    }
+    Polygon(rim, slices, normal, st ? sts : nullptr);
 }
 
 void TriangleMesh::PrismSides(const float (*p)[2], int n, int first, int count, float c0, float c1, Axis axis,
@@ -297,53 +344,119 @@ void TriangleMesh::Emit() const {
 }
 
 void FigureBatch::Append(const TriangleMesh& part, float r, float g, float b) {
+    const float rgba[4] = {r, g, b, 1};
+    Append(part, *this, rgba);
+}
+
+namespace {
+void ToBytes(const float* rgba, unsigned char* out) {
+    for (int k = 0; k < 4; ++k) {
+        float c = rgba[k] < 0 ? 0 : rgba[k] > 1 ? 1 : rgba[k];
+        out[k] = (unsigned char)(c * 255 + 0.5f);
+    }
+}
+}  // namespace
+
+void FigureBatch::Append(const TriangleMesh& part, const Placement& at, const float* rgba, float normalLength) {
     float nm[9];
-    NormalMatrix(nm);
+    at.NormalMatrix(nm);
     const std::vector<TriangleMesh::Vertex>& vs = part.Vertices();
     size_t base = vertices_.size();
     vertices_.resize(base + vs.size());
-    const unsigned char rgba[4] = {(unsigned char)(r * 255 + 0.5f), (unsigned char)(g * 255 + 0.5f),
-                                   (unsigned char)(b * 255 + 0.5f), 255};
+    unsigned char bytes[4];
+    ToBytes(rgba, bytes);
+    textured_ = textured_ || part.Textured();
     BatchVertex* out = &vertices_[base];
     for (const TriangleMesh::Vertex& v : vs) {
-        TransformPoint(Matrix(), v.p, out->p);
+        TransformPoint(at.Matrix(), v.p, out->p);
         TransformNormal(nm, v.n, out->n);
-        std::memcpy(out->rgba, rgba, 4);
+        if (normalLength != 1)
+            for (float& c : out->n) c *= normalLength;
+        out->st[0] = v.st[0], out->st[1] = v.st[1];
+        std::memcpy(out->rgba, bytes, 4);
         ++out;
     }
     // A mirror turns the winding over: turn it back.
     const std::vector<unsigned>& k = part.Indices();
-    bool mirrored = MirrorsWinding();
-    size_t at = indices_.size();
-    indices_.resize(at + k.size());
+    bool mirrored = at.MirrorsWinding();
+    size_t first = indices_.size();
+    indices_.resize(first + k.size());
     for (size_t t = 0; t + 2 < k.size(); t += 3) {
-        indices_[at + t] = unsigned(base + k[t]);
-        indices_[at + t + 1] = unsigned(base + k[t + (mirrored ? 2 : 1)]);
-        indices_[at + t + 2] = unsigned(base + k[t + (mirrored ? 1 : 2)]);
+        indices_[first + t] = unsigned(base + k[t]);
+        indices_[first + t + 1] = unsigned(base + k[t + (mirrored ? 2 : 1)]);
+        indices_[first + t + 2] = unsigned(base + k[t + (mirrored ? 1 : 2)]);
     }
 }
 
-void FigureBatch::Draw() {
+void FigureBatch::AppendLineStrip(const Placement& at, const float (*points)[3], int count, const float* normal,
+                                  const float* st, const float* rgba) {
+    float nm[9];
+    at.NormalMatrix(nm);
+    BatchVertex v{};
+    TransformNormal(nm, normal, v.n);
+    if (st) v.st[0] = st[0], v.st[1] = st[1], textured_ = true;
+    ToBytes(rgba, v.rgba);
+    for (int i = 0; i < count; ++i) {
+        TransformPoint(at.Matrix(), points[i], v.p);
+        vertices_.push_back(v);
+        if (i > 0) lineIndices_.insert(lineIndices_.end(), {unsigned(vertices_.size() - 2), unsigned(vertices_.size() - 1)});
+    }
+}
+
+void FigureBatch::SendArrays() const {
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    const GLsizei stride = sizeof(BatchVertex);
+    glVertexPointer(3, GL_FLOAT, stride, vertices_[0].p);
+    glNormalPointer(GL_FLOAT, stride, vertices_[0].n);
+    glColorPointer(4, GL_UNSIGNED_BYTE, stride, vertices_[0].rgba);
+    if (textured_) {
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glTexCoordPointer(2, GL_FLOAT, stride, vertices_[0].st);
+    }
+    // The range spares the renderer a search of the indices for it.
+    const GLuint last = GLuint(vertices_.size() - 1);
+    if (!indices_.empty())
+        glDrawRangeElements(GL_TRIANGLES, 0, last, GLsizei(indices_.size()), GL_UNSIGNED_INT, indices_.data());
+    if (!lineIndices_.empty())
+        glDrawRangeElements(GL_LINES, 0, last, GLsizei(lineIndices_.size()), GL_UNSIGNED_INT,
+                            lineIndices_.data());
+    if (textured_) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void FigureBatch::SendVertices() const {
+    auto send = [this](GLenum mode, const std::vector<unsigned>& indices) {
+        if (indices.empty()) return;
+        glBegin(mode);
+        for (unsigned i : indices) {
+            const BatchVertex& v = vertices_[i];
+            glColor4ubv(v.rgba);
+            glNormal3fv(v.n);
+            if (textured_) glTexCoord2fv(v.st);
+            glVertex3fv(v.p);
+        }
+        glEnd();
+    };
+    send(GL_TRIANGLES, indices_);
+    send(GL_LINES, lineIndices_);
+}
+
+void FigureBatch::Draw(bool colourBothFaces) {
     if (!vertices_.empty()) {
-        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+        glColorMaterial(colourBothFaces ? GL_FRONT_AND_BACK : GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
         glEnable(GL_COLOR_MATERIAL);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glEnableClientState(GL_NORMAL_ARRAY);
-        glEnableClientState(GL_COLOR_ARRAY);
-        const GLsizei stride = sizeof(BatchVertex);
-        glVertexPointer(3, GL_FLOAT, stride, vertices_[0].p);
-        glNormalPointer(GL_FLOAT, stride, vertices_[0].n);
-        glColorPointer(4, GL_UNSIGNED_BYTE, stride, vertices_[0].rgba);
-        // The range spares the renderer a search of the indices for it.
-        glDrawRangeElements(GL_TRIANGLES, 0, GLuint(vertices_.size() - 1), GLsizei(indices_.size()),
-                            GL_UNSIGNED_INT, indices_.data());
-        glDisableClientState(GL_COLOR_ARRAY);
-        glDisableClientState(GL_NORMAL_ARRAY);
-        glDisableClientState(GL_VERTEX_ARRAY);
+        if (oneByOne_) SendVertices();
+        else SendArrays();
         glDisable(GL_COLOR_MATERIAL);
     }
     vertices_.clear();
     indices_.clear();
+    lineIndices_.clear();
+    textured_ = false;
     Reset();
 }
 

@@ -16,9 +16,10 @@ public:
     void Push();
     void Pop();
     void Reset();
+    // Starts from m (column-major) instead of the identity, the stack emptied.
+    void Load(const float* m);
     const float* Matrix() const { return matrix_; }  // column-major, as GL keeps it
 
-protected:
     // Whether the matrix mirrors (its determinant is below 0).
     bool MirrorsWinding() const;
     // Normals go through the cofactors of the upper 3x3 (the inverse
@@ -45,8 +46,20 @@ public:
     // A cone or cylinder along +z from radius base at z = 0 to top at height,
     // as gluCylinder.
     void Cylinder(float base, float top, float height, int slices, int stacks);
-    // DrawBox's box: from (0, 0, 0) to (w, h, -d).
+    // DrawBox's box: from (0, 0, 0) to (w, h, -d), every face turned outward
+    // whichever way the sizes run.
     void Box(float w, float h, float d);
+    // The box exactly as DrawBox and DrawTexturedBox send it: a negative size
+    // turns the faces of that axis inward, as there. With repeat (sx, sy,
+    // sz) its faces carry texture coordinates.
+    void SentBox(float w, float h, float d, const float* repeat = nullptr);
+    // The four sides of a square frustum around an axis (0 x, 1 y, 2 z) from
+    // half-width h0 at a0 to h1 at a1, each with its normal turned outward;
+    // st, when given, is every corner's texture coordinate.
+    void FrustumSides(int axis, float a0, float h0, float a1, float h1, const float* st = nullptr);
+    // A flat disk of that radius about the origin facing +z, its rim at
+    // gluDisk's points; st, when given, for every point.
+    void Disk(float radius, int slices, const float* st = nullptr);
 
     // Prisms over an outline of points (a, b), extruded along c from c0 to c1;
     // along z, (a, b, c) is (x, y, z); along x it is (z, y, x).
@@ -67,6 +80,9 @@ public:
     // A flat quad (corners in order) with its own normal and, when given,
     // texture coordinates per corner.
     void Quad(const float (*corner)[3], const float* normal, const float (*st)[2] = nullptr);
+    // A flat convex polygon, cut into a fan from its first corner as GL cuts
+    // one (texture coordinates are interpolated across those triangles).
+    void Polygon(const float (*corner)[3], int corners, const float* normal, const float (*st)[2] = nullptr);
 
     // The same faces again turned inward, for a part seen from inside.
     void AddInsideFaces();
@@ -76,6 +92,7 @@ public:
 
     const std::vector<Vertex>& Vertices() const { return vertices_; }
     const std::vector<unsigned>& Indices() const { return indices_; }
+    bool Textured() const { return textured_; }
 
 private:
     unsigned Add(const float* p, const float* n, const float* st);
@@ -86,22 +103,41 @@ private:
     bool textured_ = false;
 };
 
-// A figure's untextured parts, each placed by the current matrix in its own
-// colour, sent at once.
+// A figure's parts, each placed by a matrix and lit in its own colour
+// (carried by the vertices as the material), sent at once. A figure with
+// several textures or blend states keeps one batch for each.
 class FigureBatch : public Placement {
 public:
     void Append(const TriangleMesh& part, float r, float g, float b);
+    // The part placed by at, in colour rgba. Its normals come out of unit
+    // length, as GL_NORMALIZE makes them, then times normalLength: what GL
+    // without it would give for a scaled matrix.
+    void Append(const TriangleMesh& part, const Placement& at, const float* rgba, float normalLength = 1);
+    // A strip of lines through the points, lit with one normal; st, when
+    // given, for every point.
+    void AppendLineStrip(const Placement& at, const float (*points)[3], int count, const float* normal,
+                         const float* st, const float* rgba);
+    bool Empty() const { return vertices_.empty(); }
     // Sends everything at the current modelview matrix, lit in each vertex's
-    // colour, then empties the batch and its placement.
-    void Draw();
+    // colour (as the material of both faces, or of the front faces only),
+    // then empties the batch and its placement.
+    void Draw(bool colourBothFaces = true);
+    // Vertex by vertex instead of in one array: the same picture, a check
+    // and a yardstick.
+    void SendOneByOne(bool on) { oneByOne_ = on; }
 
 private:
     struct BatchVertex {  // interleaved: one upload
-        float p[3], n[3];
+        float p[3], n[3], st[2];
         unsigned char rgba[4];
     };
+    void SendArrays() const;
+    void SendVertices() const;
     std::vector<BatchVertex> vertices_;
     std::vector<unsigned> indices_;
+    std::vector<unsigned> lineIndices_;
+    bool textured_ = false;
+    bool oneByOne_ = false;
 };
 
 // The one batch the figures draw through: drawing is single-threaded.

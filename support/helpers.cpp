@@ -104,16 +104,31 @@ const BoxFace kBoxFaces[6] = {
 
 void DrawBoxFaces(float w, float h, float d, const float* repeat) {
     glBegin(GL_QUADS);
-    for (const BoxFace& f : kBoxFaces) {
-        glNormal3fv(f.normal);
-        for (int i = 0; i < 4; ++i) {
-            if (repeat) glTexCoord2f(f.s[i] * repeat[f.sAxis], f.t[i] * repeat[f.tAxis]);
-            glVertex3f(f.corner[i][0] * w, f.corner[i][1] * h, -f.corner[i][2] * d);
+    for (int face = 0; face < 6; ++face) {
+        float normal[3];
+        BoxCorner corner[4];
+        GetBoxFace(face, w, h, d, repeat, normal, corner);
+        glNormal3fv(normal);
+        for (const BoxCorner& c : corner) {
+            if (repeat) glTexCoord2fv(c.st);
+            glVertex3fv(c.p);
         }
     }
     glEnd();
 }
 }  // namespace
+
+void GetBoxFace(int face, float w, float h, float d, const float* repeat, float* normal, BoxCorner* corner) {
+    const BoxFace& f = kBoxFaces[face];
+    for (int k = 0; k < 3; ++k) normal[k] = f.normal[k];
+    for (int i = 0; i < 4; ++i) {
+        corner[i].p[0] = f.corner[i][0] * w;
+        corner[i].p[1] = f.corner[i][1] * h;
+        corner[i].p[2] = -f.corner[i][2] * d;
+        corner[i].st[0] = repeat ? f.s[i] * repeat[f.sAxis] : 0;
+        corner[i].st[1] = repeat ? f.t[i] * repeat[f.tAxis] : 0;
+    }
+}
 
 void DrawBox(float w, float h, float d) { DrawBoxFaces(w, h, d, nullptr); }
 

@@ -28,6 +28,13 @@ void ComputeTriangleCross(const float* p0, const float* p1, const float* p2, flo
 void NormalizeVec3(float* v);
 
 void DrawBox(float w, float h, float d);
+// Face 0 to 5 of that box as DrawBox and DrawTexturedBox send it: its normal,
+// fixed whichever way the sizes run, and its corners with texture
+// coordinates (repeat: sx, sy, sz, or null for none).
+struct BoxCorner {
+    float p[3], st[2];
+};
+void GetBoxFace(int face, float w, float h, float d, const float* repeat, float* normal, BoxCorner* corner);
 void DrawTexturedBox(float w, float h, float d, float sx, float sy, float sz);
 
 // Every fatal error ends the program here. A fuzzer or a test may install a
