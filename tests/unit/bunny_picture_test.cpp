@@ -166,4 +166,33 @@ TEST(BunnyPictures, EveryPieceLooksAsKept) {
     }
 }
 
+// A figure with every piece (glasses, shoes, both guns) leaves the GL state
+// as drawing one piece at a time did: texture 0 bound, modulate, no blending,
+// depth writes and one-sided lighting back on; nothing of the batches
+// (colour material, client arrays, renormalising) left switched on.
+TEST(BunnyPictures, LeavesTheGlStateAsFound) {
+    if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+    ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
+    LoadBunnyTextures();
+    Bunny* b = NewBunny(1, 1);
+    SetBunnyGlasses(b, 1);
+    b->field[kGunScale] = b->field[kGunScale + 1] = 1;
+    glEnable(GL_NORMALIZE);
+    Draw(b, kWhole, 0);
+    DeleteBunny(b);
+    GLint texture = -1, mode = 0, twoSided = -1;
+    GLboolean depthWrites = GL_FALSE;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+    glGetIntegerv(GL_LIGHT_MODEL_TWO_SIDE, &twoSided);
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_EQ(texture, 0);
+    EXPECT_EQ(mode, GL_MODULATE);
+    EXPECT_EQ(twoSided, 0);
+    EXPECT_EQ(depthWrites, GL_TRUE);
+    for (GLenum cap : {GL_BLEND, GL_COLOR_MATERIAL, GL_NORMALIZE, GL_VERTEX_ARRAY, GL_NORMAL_ARRAY,
+                       GL_COLOR_ARRAY, GL_TEXTURE_COORD_ARRAY})
+        EXPECT_FALSE(glIsEnabled(cap)) << std::hex << cap;
+}
+
 }  // namespace

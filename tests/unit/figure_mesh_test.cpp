@@ -2,6 +2,7 @@
 // left out, so one wound wrongly would vanish); placements work as GL's matrix stack.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -54,6 +55,11 @@ TEST(FigureMesh, EveryShapesFacesTurnOutwardWhateverItsPlacement) {
              for (int end : {0, 1}) m.PrismCap(outline, all, 4, end, end ? 1 : -1, TriangleMesh::Axis::kX);
          }, {0.5f, 0.5f, 0.5f}},
         {"cone", [](TriangleMesh& m) { m.Cylinder(0.5f, 0, 2, 4, 4); }, {0, 0, 0.0f}},
+        {"frustum along x", [](TriangleMesh& m) { m.FrustumSides(0, 0, 0.02f, 0.13f, 0.08f); }, {0.06f, 0, 0}},
+        {"frustum along y", [](TriangleMesh& m) { m.FrustumSides(1, 0, 0.05f, 0.11f, 0.02f); }, {0, 0.05f, 0}},
+        {"frustum along -z", [](TriangleMesh& m) { m.FrustumSides(2, -0.1f, 0.025f, -0.15f, 0.045f); },
+         {0, 0, -0.12f}},
+        {"disk", [](TriangleMesh& m) { m.Disk(1, 10); }, {0, 0, -1}},
     };
     for (const Case& c : cases) {
         TriangleMesh m;
@@ -78,4 +84,34 @@ TEST(FigureMesh, PlacementsComposeAsTheGlMatrixStack) {
     p.Scale(2, 3, 4);
     EXPECT_NEAR(p.Matrix()[5], 3, 1e-6);
     EXPECT_NEAR(p.Matrix()[12], 1, 1e-6);
+}
+
+// The box as DrawBox sends it keeps each face's normal where DrawBox puts it,
+// also when a negative size turns a pair of faces inward; the outward box
+// turns them back.
+TEST(FigureMesh, SentBoxKeepsDrawBoxNormalsWhateverTheSizesSign) {
+    struct Case { float w, h, d; int inward; };
+    const Case cases[] = {{0.1f, 0.2f, 0.3f, 0}, {0.077f, -0.089775f, 0.077f, 2}, {-0.15f, -0.005f, 0.033f, 4}};
+    for (const Case& c : cases) {
+        TriangleMesh sent, outward;
+        sent.SentBox(c.w, c.h, c.d);
+        outward.Box(c.w, c.h, c.d);
+        const float centre[3] = {c.w / 2, c.h / 2, -c.d / 2};
+        // Each face has four corners.
+        EXPECT_EQ(NormalsFacingIn(sent, centre), 4 * c.inward) << c.w << " " << c.h;
+        EXPECT_EQ(NormalsFacingIn(outward, centre), 0) << c.w << " " << c.h;
+    }
+}
+
+// Texture coordinates follow the repeats, as DrawTexturedBox gives them.
+TEST(FigureMesh, SentBoxCarriesTheRepeatsAsTextureCoordinates) {
+    TriangleMesh m;
+    const float repeat[3] = {1, 0.5f, 0.25f};
+    m.SentBox(2, 1, 1, repeat);
+    ASSERT_TRUE(m.Textured());
+    float most[2] = {0, 0};
+    for (const auto& v : m.Vertices())
+        if (v.n[2] == 1) most[0] = std::max(most[0], v.st[0]), most[1] = std::max(most[1], v.st[1]);
+    EXPECT_FLOAT_EQ(most[0], 1);  // the front runs sx across and sy up
+    EXPECT_FLOAT_EQ(most[1], 0.5f);
 }
