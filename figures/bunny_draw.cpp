@@ -130,12 +130,13 @@ void AddBunnyEar(Build& d, int side, const float* front) {
     for (int s = 0; s < 8; ++s) {
         if (s > 0) d.at.Translate(0, 0.1f, 0);
         d.at.Rotate(kCurl[s] * bend, 1, 0, 0);
-        Put(d, kEarsBatch, kEarSegmentShape + s, front);
+        Put(d, kPlainBatch, kEarBackShape + s, &d.b->field[kEarBackR]);
+        Put(d, kPlainBatch, kEarFrontShape + s, front);
     }
 }
 
 // The fronts keep whatever front material came last; the backs show the
-// ear-back colour (set when the batch is sent).
+// ear-back colour.
 void AddBunnyEars(Build& d) {
     const float* front = d.front;
     for (int side = 0; side < 2; ++side) {
@@ -333,34 +334,39 @@ unsigned BatchTexture(const Bunny* b, int batch) {
     }
 }
 
-// Each batch under its own texture and state, in eye coordinates. The
-// vertex colour is the front material; the back stays the ear-back colour
-// for the two-sided ears.
+// Each batch under its own texture and state, in eye coordinates, the
+// vertex colour the front material. Every shape but the lenses is closed,
+// hides its openings inside the figure or carries its back faces, so the
+// faces turned away need not be drawn; the lenses are seen from both sides.
 void SendBunny(const Bunny* b, FigureBatch* batch) {
     glPushMatrix();
     glLoadIdentity();
     glDisable(GL_NORMALIZE);  // the normals are sent as GL is to light them
-    glMaterialfv(GL_BACK, GL_AMBIENT_AND_DIFFUSE, &b->field[kEarBackR]);
+    GLboolean culling = glIsEnabled(GL_CULL_FACE);
+    glEnable(GL_CULL_FACE);
+    FigureBatch::BeginSending(false);
     for (int k = 0; k < kBunnyBatchCount; ++k) {
         FigureBatch& one = batch[k];
         one.SendOneByOne(!BunnyPartLists());
         if (one.Empty()) continue;
         if (k == kShoeSideBatch) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-        if (k == kEarsBatch) glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
         if (k == kLensesBatch) {
+            glDisable(GL_CULL_FACE);
             glDepthMask(GL_FALSE);
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         }
         glBindTexture(GL_TEXTURE_2D, BatchTexture(b, k));
-        one.Draw(false);
+        one.Send();
         if (k == kShoeSoleBatch) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        if (k == kEarsBatch) glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
         if (k == kLensesBatch) {
             glDisable(GL_BLEND);
             glDepthMask(GL_TRUE);
         }
     }
+    FigureBatch::EndSending();
+    if (culling) glEnable(GL_CULL_FACE);
+    else glDisable(GL_CULL_FACE);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopMatrix();

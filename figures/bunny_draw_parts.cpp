@@ -60,21 +60,26 @@ void LeftBrow(TriangleMesh& m) { m.SentBox(-0.13f, 0.025f, kThird); }
 void Whisker(TriangleMesh& m) { m.SentBox(-0.15f, -0.005f, kThird); }
 void Tooth(TriangleMesh& m) { m.SentBox(0.035714287f, 0.075f, kThird); }
 
-// Two triangles under the nose; its normal points into the head.
+// Two triangles under the nose, seen from the front though their normal
+// points into the head.
 void FaceMark(TriangleMesh& m) {
     const float normal[3] = {0, 0, -1};
     const float halves[2][3][3] = {{{-0.2f, -0.14f, 0}, {0, -0.084f, 0}, {0, 0, 0}},
                                    {{0, -0.084f, 0}, {0.2f, -0.14f, 0}, {0, 0, 0}}};
+    const float front[3] = {0, 0, 1};
     m.Translate(0, -0.104f, 0.25f);
-    for (const auto& half : halves) m.Polygon(half, 3, normal);
+    for (const auto& half : halves) m.Polygon(half, 3, normal, nullptr, front);
 }
 
 // One ear segment 0.1 long: half-widths at its foot and tip (a zero one
 // is a point, the quad a triangle).
 const float kEarWidths[8][2] = {{0, 0.025f},      {0.025f, 0.05f},  {0.05f, 0.0625f},  {0.0625f, 0.075f},
                                 {0.075f, 0.075f}, {0.075f, 0.0625f}, {0.0625f, 0.0375f}, {0.0375f, 0}};
-void EarSegment(TriangleMesh& m, int s) {
-    const float normal[3] = {0, 0, 1};
+// Each segment's front faces +z; its back, the same outline facing -z, is
+// lit as two-sided lighting lights the back of a face (there in the
+// ear-back colour).
+void EarSegment(TriangleMesh& m, int s, float facing) {
+    const float normal[3] = {0, 0, facing};
     float corner[4][3];
     int n = 0;
     float foot = kEarWidths[s][0], tip = kEarWidths[s][1];
@@ -86,7 +91,9 @@ void EarSegment(TriangleMesh& m, int s) {
     m.Polygon(corner, n, normal);
 }
 template <int S>
-void EarSegmentN(TriangleMesh& m) { EarSegment(m, S); }
+void EarFront(TriangleMesh& m) { EarSegment(m, S, 1); }
+template <int S>
+void EarBack(TriangleMesh& m) { EarSegment(m, S, -1); }
 
 // The lenses have no texture coordinates of their own: they show the lens
 // texture at the coordinate the body's last corner leaves current.
@@ -218,13 +225,15 @@ void ShoeSole(TriangleMesh& m) {
 void ShoeCuff(TriangleMesh& m) {
     const float st[2] = {0, 1};
     m.FrustumSides(2, -kToeZ, 0.025025f, -0.154f, 0.045045f, st);
+    m.AddBackFaces();  // its inside shows from behind
 }
 
 void (*const kBuild[kBunnyShapeCount])(TriangleMesh&) = {
     BodySuit,        BodyCloth,       Neck,           Head,           EyeWhite,       Pupil,
-    RightBrow,       LeftBrow,        Whisker,        FaceMark,       EarSegmentN<0>, EarSegmentN<1>,
-    EarSegmentN<2>,  EarSegmentN<3>,  EarSegmentN<4>, EarSegmentN<5>, EarSegmentN<6>, EarSegmentN<7>,
-    Tooth,           Lens,            Arm,            UpperLeg,       LowerLeg,       Hand,
+    RightBrow,       LeftBrow,        Whisker,        FaceMark,       EarFront<0>,    EarFront<1>,
+    EarFront<2>,     EarFront<3>,     EarFront<4>,    EarFront<5>,    EarFront<6>,    EarFront<7>,
+    EarBack<0>,      EarBack<1>,      EarBack<2>,     EarBack<3>,     EarBack<4>,     EarBack<5>,
+    EarBack<6>,      EarBack<7>,      Tooth,           Lens,            Arm,            UpperLeg,       LowerLeg,       Hand,
     BareFoot,        GunBody,         GunBox<0>,      GunBox<1>,      GunBox<2>,      GunBox<3>,
     GunMouthFace,    GunMouthSides,   ShoeSides,      ShoeToe,        ShoeLaces,      ShoeSole,
     ShoeCuff,

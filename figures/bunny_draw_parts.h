@@ -16,8 +16,9 @@ enum BunnyShape {
     kLeftBrowShape,
     kWhiskerShape,
     kFaceMarkShape,
-    kEarSegmentShape,  // eight, foot to tip
-    kToothShape = kEarSegmentShape + 8,
+    kEarFrontShape,  // eight segments, foot to tip
+    kEarBackShape = kEarFrontShape + 8,
+    kToothShape = kEarBackShape + 8,
     kLensShape,       // radius 1
     kArmShape,        // one unit long
     kUpperLegShape,
@@ -38,7 +39,7 @@ enum BunnyShape {
 const TriangleMesh& GetBunnyShape(int shape);
 
 // The batches in the order they are sent: the opaque ones, the decal-lit
-// shoe, the two-sided ears, then the blended lenses and the left temple.
+// shoe, then the blended lenses and the left temple.
 enum BunnyBatch {
     kPlainBatch,
     kSuitBatch,
@@ -48,7 +49,6 @@ enum BunnyBatch {
     kShoeSideBatch,
     kShoeLacesBatch,
     kShoeSoleBatch,
-    kEarsBatch,
     kLensesBatch,
     kFrameBatch,
     kBunnyBatchCount

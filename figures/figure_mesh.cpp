@@ -142,17 +142,20 @@ unsigned TriangleMesh::Add(const float* p, const float* n, const float* st) {
 
 // Wound counter-clockwise seen from the side its normals face, so that the
 // batch can leave out the faces turned away from the eye.
-void TriangleMesh::Triangle(unsigned a, unsigned b, unsigned c) {
+void TriangleMesh::Triangle(unsigned a, unsigned b, unsigned c, const float* facing) {
     if (a == b || b == c || a == c) return;  // a pole's empty sliver
     const Vertex &va = vertices_[a], &vb = vertices_[b], &vc = vertices_[c];
-    float u[3], v[3], facing = 0;
-    for (int i = 0; i < 3; ++i) u[i] = vb.p[i] - va.p[i], v[i] = vc.p[i] - va.p[i];
+    float u[3], v[3], toward[3], sum = 0;
+    for (int i = 0; i < 3; ++i) {
+        u[i] = vb.p[i] - va.p[i], v[i] = vc.p[i] - va.p[i];
+        toward[i] = facing ? facing[i] : va.n[i] + vb.n[i] + vc.n[i];
+    }
     for (int i = 0; i < 3; ++i) {
         int j = (i + 1) % 3, k = (i + 2) % 3;
-        facing += (u[j] * v[k] - u[k] * v[j]) * (va.n[i] + vb.n[i] + vc.n[i]);
+        sum += (u[j] * v[k] - u[k] * v[j]) * toward[i];
     }
-    if (facing == 0) return;  // no area: nothing to see
-    if (facing < 0) std::swap(b, c);
+    if (sum == 0) return;  // no area: nothing to see
+    if (sum < 0) std::swap(b, c);
     indices_.insert(indices_.end(), {a, b, c});
 }
 
@@ -167,6 +170,14 @@ void TriangleMesh::AddInsideFaces() {
             k[i] = unsigned(vertices_.size() - 1);
         }
         indices_.insert(indices_.end(), {k[0], k[2], k[1]});
+    }
+}
+
+void TriangleMesh::AddBackFaces() {
+    size_t count = indices_.size();
+    for (size_t t = 0; t < count; t += 3) {
+        unsigned a = indices_[t], b = indices_[t + 1], c = indices_[t + 2];
+        indices_.insert(indices_.end(), {a, c, b});
     }
 }
 
@@ -211,12 +222,19 @@ void TriangleMesh::Quad(const float (*corner)[3], const float* normal, const flo
     Polygon(corner, 4, normal, st);
 }
 
-void TriangleMesh::Polygon(const float (*corner)[3], int corners, const float* normal, const float (*st)[2]) {
+void TriangleMesh::Polygon(const float (*corner)[3], int corners, const float* normal, const float (*st)[2],
+                           const float* facing) {
     const int kMostCorners = 16;
     unsigned k[kMostCorners];
     if (corners > kMostCorners) corners = kMostCorners;
     for (int i = 0; i < corners; ++i) k[i] = Add(corner[i], normal, st ? st[i] : nullptr);
-    for (int i = 1; i + 1 < corners; ++i) Triangle(k[0], k[i], k[i + 1]);
+    float placed[3];
+    if (facing) {
+        float nm[9];
+        NormalMatrix(nm);
+        TransformNormal(nm, facing, placed);
+    }
+    for (int i = 1; i + 1 < corners; ++i) Triangle(k[0], k[i], k[i + 1], facing ? placed : nullptr);
 }
 
 void TriangleMesh::Box(float w, float h, float d) {
@@ -241,7 +259,12 @@ void TriangleMesh::SentBox(float w, float h, float d, const float* repeat) {
             std::memcpy(corner[k], c[k].p, sizeof corner[k]);
             std::memcpy(st[k], c[k].st, sizeof st[k]);
         }
-        Quad(corner, normal, repeat ? st : nullptr);
+        // A negative size turns that axis's normals inward, not the faces:
+        // each is still seen from outside.
+        const float size[3] = {w, h, d};
+        float outward[3];
+        for (int a = 0; a < 3; ++a) outward[a] = size[a] < 0 ? -normal[a] : normal[a];
+        Polygon(corner, 4, normal, repeat ? st : nullptr, outward);
     }
 }
 
@@ -403,10 +426,23 @@ void FigureBatch::AppendLineStrip(const Placement& at, const float (*points)[3],
     }
 }
 
-void FigureBatch::SendArrays() const {
+void FigureBatch::BeginSending(bool colourBothFaces) {
+    glColorMaterial(colourBothFaces ? GL_FRONT_AND_BACK : GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
+}
+
+void FigureBatch::EndSending() {
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisable(GL_COLOR_MATERIAL);
+}
+
+void FigureBatch::SendArrays() const {
     const GLsizei stride = sizeof(BatchVertex);
     glVertexPointer(3, GL_FLOAT, stride, vertices_[0].p);
     glNormalPointer(GL_FLOAT, stride, vertices_[0].n);
@@ -414,6 +450,8 @@ void FigureBatch::SendArrays() const {
     if (textured_) {
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
         glTexCoordPointer(2, GL_FLOAT, stride, vertices_[0].st);
+    } else {
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     }
     // The range spares the renderer a search of the indices for it.
     const GLuint last = GLuint(vertices_.size() - 1);
@@ -422,10 +460,6 @@ void FigureBatch::SendArrays() const {
     if (!lineIndices_.empty())
         glDrawRangeElements(GL_LINES, 0, last, GLsizei(lineIndices_.size()), GL_UNSIGNED_INT,
                             lineIndices_.data());
-    if (textured_) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 void FigureBatch::SendVertices() const {
@@ -445,19 +479,23 @@ void FigureBatch::SendVertices() const {
     send(GL_LINES, lineIndices_);
 }
 
-void FigureBatch::Draw(bool colourBothFaces) {
+void FigureBatch::Send() {
     if (!vertices_.empty()) {
-        glColorMaterial(colourBothFaces ? GL_FRONT_AND_BACK : GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
-        glEnable(GL_COLOR_MATERIAL);
         if (oneByOne_) SendVertices();
         else SendArrays();
-        glDisable(GL_COLOR_MATERIAL);
     }
     vertices_.clear();
     indices_.clear();
     lineIndices_.clear();
     textured_ = false;
     Reset();
+}
+
+void FigureBatch::Draw() {
+    bool any = !vertices_.empty();
+    if (any) BeginSending(true);
+    Send();
+    if (any) EndSending();
 }
 
 FigureBatch& SharedFigureBatch() {

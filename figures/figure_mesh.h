@@ -82,10 +82,17 @@ public:
     void Quad(const float (*corner)[3], const float* normal, const float (*st)[2] = nullptr);
     // A flat convex polygon, cut into a fan from its first corner as GL cuts
     // one (texture coordinates are interpolated across those triangles).
-    void Polygon(const float (*corner)[3], int corners, const float* normal, const float (*st)[2] = nullptr);
+    // Wound to face facing when given (a face whose normal points elsewhere
+    // still shows from the side it is seen from), else its normal.
+    void Polygon(const float (*corner)[3], int corners, const float* normal, const float (*st)[2] = nullptr,
+                 const float* facing = nullptr);
 
     // The same faces again turned inward, for a part seen from inside.
     void AddInsideFaces();
+    // The same faces again wound the other way with the same normals: an
+    // open surface seen from behind, lit as GL lights it with one-sided
+    // lighting, where the faces turned away are left out.
+    void AddBackFaces();
 
     // Sends the triangles as one primitive (for a display list).
     void Emit() const;
@@ -96,7 +103,8 @@ public:
 
 private:
     unsigned Add(const float* p, const float* n, const float* st);
-    void Triangle(unsigned a, unsigned b, unsigned c);
+    // Wound to face facing (placed as a normal), or where its normals point.
+    void Triangle(unsigned a, unsigned b, unsigned c, const float* facing = nullptr);
 
     std::vector<Vertex> vertices_;
     std::vector<unsigned> indices_;
@@ -119,9 +127,13 @@ public:
                          const float* st, const float* rgba);
     bool Empty() const { return vertices_.empty(); }
     // Sends everything at the current modelview matrix, lit in each vertex's
-    // colour (as the material of both faces, or of the front faces only),
-    // then empties the batch and its placement.
-    void Draw(bool colourBothFaces = true);
+    // colour, then empties the batch and its placement.
+    void Draw();
+    // Several batches sent in a row share their set-up: each vertex's
+    // colour is the material of both faces, or of the front faces only.
+    static void BeginSending(bool colourBothFaces);
+    void Send();  // between the two: sends and empties, as Draw
+    static void EndSending();
     // Vertex by vertex instead of in one array: the same picture, a check
     // and a yardstick.
     void SendOneByOne(bool on) { oneByOne_ = on; }
