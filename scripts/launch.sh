@@ -29,7 +29,7 @@ if oss_device_usable; then
 elif ! pulse_dsp_installed || ! command -v pactl >/dev/null; then
   no_sound "no OSS device /dev/dsp and no PulseAudio OSS emulation; install Debian's pulseaudio-utils"
 elif ! pulse_server_answers; then
-  no_sound "no OSS device /dev/dsp and no PulseAudio or PipeWire sound server answers; start one (Debian's pulseaudio or pipewire-pulse)"
+  no_sound "no OSS device /dev/dsp and no PulseAudio or PipeWire sound server answers; install and start one (Debian's pulseaudio or pipewire-pulse)"
 else
   LD_PRELOAD="${LD_PRELOAD:+$LD_PRELOAD }$pulse_dsp_library" exec "$game" "$@"
 fi
