@@ -3,6 +3,7 @@
 // in, one for each texture and blend state.
 #pragma once
 
+struct Bunny;
 class TriangleMesh;
 
 enum BunnyShape {
@@ -69,3 +70,8 @@ extern const BunnyPiece kBunnyShoePieces[5];
 // pictures are the same.
 void SetBunnyPartLists(int on);
 int BunnyPartLists();
+
+// Whether any of the figure can show in the present view: a sphere round its
+// body position that holds every piece in its present pose.
+float BunnyReach(const Bunny* bunny);
+bool BunnyInView(const Bunny* bunny);
