@@ -1,9 +1,15 @@
-// The trap search finds the pockets of worlds made to have them.
+// No shipped world has a trap: a place a pib can walk into and never leave,
+// whatever its player does. The search (trap_search.h) walks a pib under the
+// game's own tick from each start, branching at every corner where a turn
+// could start, with every set of bands up that the pibs can put up between
+// them: none, all, those its own walk puts up, and any band going up at any
+// moment behind its back.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
+#include "core/play.h"
 #include "pib_test_world.h"
 #include "trap_search.h"
 #include "world_test_support.h"
@@ -17,6 +23,22 @@ std::string Listed(const std::vector<Trap>& traps) {
     for (const Trap& trap : traps) out += "\n  " + DescribeTrap(trap);
     return out;
 }
+
+class ShippedWorldTraps : public ::testing::TestWithParam<std::tuple<int, int>> {};
+
+TEST_P(ShippedWorldTraps, NoStartLeadsIntoATrapWhateverBandsGoUp) {
+    int world = std::get<0>(GetParam()), p = std::get<1>(GetParam());
+    TrapSearchStart start;
+    GetPibStart(world, p, &start.x, &start.y, &start.dir);
+    std::string file = std::string(PIB_DATA_DIR) + "/" + GetWorldFile(world);
+    std::vector<Trap> traps = FindTraps(file, start, kAnyPibAnyTime);
+    EXPECT_TRUE(traps.empty()) << GetWorldFile(world) << " from pib " << p << "'s start:"
+                               << Listed(traps);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStart, ShippedWorldTraps,
+                         ::testing::Combine(::testing::Values(1, 2, 3),
+                                            ::testing::Values(0, 1, 2, 3)));
 
 // The pocket of the fixture: the board's edge on one side, a crate on the
 // other. A pib walking up the first column that turns right at the crate's
