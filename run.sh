@@ -4,4 +4,4 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$here/scripts/setup.sh" "$here/build"
 cd "$here/build/data"
-exec "$here/build/pib3" "$@"
+exec "$here/scripts/launch.sh" "$here/build/pib3" "$@"

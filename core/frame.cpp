@@ -49,7 +49,11 @@ void SetUpSceneGl(bool texturing) {
     if (texturing) glEnable(GL_TEXTURE_2D);
 }
 
-int SkipHeld() { return IsKeyDown('s'); }
+// "s" skips the running story scene when it goes down, so one press skips
+// one scene however many frames it spans, and holding it skips only the
+// scene it was pressed in. It is polled on every display call, whatever the
+// state, so a release anywhere is seen.
+int skipKeyLast = 0;
 
 }  // namespace
 
@@ -111,6 +115,7 @@ void Display() {
     if (++frameCounter8 == 8) frameCounter8 = 0;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
+    int skip = KeyPressed('s', &skipKeyLast);
     // Each test sees the state as the one before left it; the story states are
     // tested last to first so a scene that hands over is not followed by a
     // frame of the next scene in the same call.
@@ -123,7 +128,7 @@ void Display() {
     if (gameState == kStateSpiral) {
         SetUpSceneGl(true);
         int r = DrawSpiralSceneFrame(windowWidth, windowHeight);
-        if (r || SkipHeld()) {
+        if (r || skip) {
             StopKombat();
             ResetToTitle();
         }
@@ -131,7 +136,7 @@ void Display() {
     if (gameState == kStateArmy) {
         SetUpSceneGl(true);
         int r = DrawArmySceneFrame(windowWidth, windowHeight);
-        if (r || SkipHeld()) {
+        if (r || skip) {
             StartSpiralScene();
             gameState = kStateSpiral;
         }
@@ -139,7 +144,7 @@ void Display() {
     if (gameState == kStatePalace) {
         SetUpSceneGl(false);
         int r = DrawPalaceSceneFrame(windowWidth, windowHeight);
-        if (r || SkipHeld()) {
+        if (r || skip) {
             StartArmyScene();
             gameState = kStateArmy;
         }

@@ -22,14 +22,17 @@ constexpr unsigned kStaggerGroups = kBurnGroups | kGroupEars | kGroupEyeballs;
 constexpr unsigned kCollapseGroups =
     kGroupEyeballs | kGroupHead | kGroupBody | kGroupLegs | kGroupRightWholeArm;
 
-// Once burning, the head stays tipped a little and the left arm hangs; every
-// burning pose after the shudders keeps them, with the feet pointed.
-const std::vector<PoseTarget> kBurningStill{
+// Once burning, the head stays tipped a little and the feet pointed; every
+// burning pose after the shudders keeps them. All but the collapse (which
+// leaves the left arm where it is) also keep the left arm hanging.
+const std::vector<PoseTarget> kBurningHeadAndFeet{
     {kHeadAngleX, 0.216034f}, {kHeadAngleY, -0.0195993f}, {kHeadAngleZ, 0.0391986f},
-    {kHeadPosY, 0.48701f},    {kBackarmY, 22},            {kBackarmZ, -43.6f},
-    {kForearmY, -3.4903f},    {kForearmZ, -3.9804f},      {kFootX, 63},
-    {Right(kFootX), 68},
+    {kHeadPosY, 0.48701f},    {kFootX, 63},               {Right(kFootX), 68},
 };
+const std::vector<PoseTarget> kBurningStill = JoinTargets({
+    kBurningHeadAndFeet,
+    {{kBackarmY, 22}, {kBackarmZ, -43.6f}, {kForearmY, -3.4903f}, {kForearmZ, -3.9804f}},
+});
 // The legs of the tilt and of the even spins.
 const std::vector<PoseTarget> kTiltLegs{
     {kUpperlegZ, 61}, {Right(kUpperlegX), -3}, {Right(kUpperlegZ), 47},
@@ -139,7 +142,7 @@ const PoseRow kRowBurnSway{
     nullptr, 0};
 const PoseRow kRowBurnCollapse{
     0, kCollapseGroups,
-    JoinTargets({kBurningStill, BodyAngle(4, -720, -62),
+    JoinTargets({kBurningHeadAndFeet, BodyAngle(4, -720, -62),
                  {{kEyeballRadius, 0.0592323f}, {kEyeballXcor, 0.04f}, {kEyeballYcor, 0.26572f},
                   {Right(kEyeballRadius), 0.0392323f}, {Right(kEyeballYcor), 0.015818f},
                   {kHeadAngleY, -1.0196f}, {kBodyPosX, 0.25f}, {kBodyPosY, -0.36f},

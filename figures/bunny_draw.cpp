@@ -2,6 +2,7 @@
 // the figure's place, then calls DrawBunny and DrawBunnyEmitters.
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "effects/emitter.h"
@@ -343,6 +344,36 @@ void DrawBunnyLeg(const Bunny* b, int side) {
 }
 }  // namespace
 
+// How far any piece of the figure can reach from its body position in its
+// present pose: every joint turns about a point of the chain before it, so
+// the chain's lengths bound it whatever the angles (the flip, the spins).
+float BunnyReach(const Bunny* b) {
+    const float* f = b->field;
+    // Ears: their root 0.071 off the head's centre, then eight segments of
+    // 0.1 (bending only shortens them); the eyes, glasses and whiskers lie
+    // closer to the head.
+    float reach = std::sqrt(f[kHeadPosX] * f[kHeadPosX] + f[kHeadPosY] * f[kHeadPosY] +
+                            f[kHeadPosZ] * f[kHeadPosZ]) + 0.88f;
+    for (int side = 0; side < 2; ++side) {
+        const float* arm = &f[side * kBunnySideFieldCount];
+        // Shoulder 0.15 out, the segments' lengths, their thickness (0.055
+        // from the axis) and the hand stretched 2.5 times, or the gun, which
+        // reaches 0.35 from the hand at scale 1.
+        float hand = std::fabs(arm[kHandDim]);
+        float gun = b->gunFlag[side] ? 0.35f * std::fabs(f[kGunScale + side]) : 0.0f;
+        reach = std::max(reach, 0.15f + std::fabs(arm[kBackarmDim]) + std::fabs(arm[kForearmDim]) +
+                                    hand + std::max(2.5f * hand, gun) + 0.055f);
+    }
+    // The legs and shoes (0.5) and the body (0.32) have fixed sizes; the
+    // trembling jitter moves the whole figure by up to 0.01 along each axis.
+    return std::max(reach, 0.5f) + 0.02f;
+}
+
+bool BunnyInView(const Bunny* b) {
+    const float* f = b->field;
+    return SphereInView(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], BunnyReach(b));
+}
+
 void DrawBunny(Bunny* bunny) {
     const Bunny* b = bunny;
     if (bunny->trembling) {
@@ -354,10 +385,7 @@ void DrawBunny(Bunny* bunny) {
     glBindTexture(GL_TEXTURE_2D, 0);
     // A figure wholly outside the view costs the renderer as much as one in
     // sight (each of four views draws every pib): such a figure is not sent.
-    // Nothing reaches further than this from the body's origin, whatever
-    // the pose.
-    const float kReach = 1.2f;
-    if (!SphereInView(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], kReach)) {
+    if (!BunnyInView(b)) {
         glTranslatef(0, 0, 0.25f);
         return;
     }

@@ -2,6 +2,8 @@
 // from display lists made on first use, or straight away.
 #pragma once
 
+struct Bunny;
+
 enum BunnyPart { kHeadPart, kEyeWhitePart, kFootPart, kGunPart, kShoePart, kBunnyPartCount };
 
 // Draws one piece in the current frame with the current material.
@@ -12,3 +14,8 @@ void SetBunnyPartLists(int on);
 
 // Front-face ambient and diffuse, as every colour of the figure is set.
 void SetBunnyMaterial(const float* rgba);
+
+// Whether any of the figure can show in the present view: a sphere round its
+// body position that holds every piece in its present pose.
+float BunnyReach(const Bunny* bunny);
+bool BunnyInView(const Bunny* bunny);

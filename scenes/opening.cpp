@@ -192,6 +192,7 @@ void StartOpeningScene() {
 }
 
 int RunOpeningScript() {
+    if (!s.star) return 0;  // never started
     for (const OpeningEvent& e : kEvents)
         if (s.frame == e.frame) e.fire();
     return s.frame >= kOpeningEndFrame ? 1 : 0;
@@ -200,6 +201,7 @@ int RunOpeningScript() {
 // A window with no area (minimised, or squeezed to no width) draws nothing,
 // but the scene still counts the frame and moves on.
 void DrawOpeningFrame(int width, int height) {
+    if (!s.star) return;  // never started: nothing to draw
     s.lastFrameMs = WaitForPeriodAfter(s.lastFrameMs, kFramePeriodMs);
     bool drawing = SetUpView(width, height);
     s.frame += 1;

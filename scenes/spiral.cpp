@@ -109,11 +109,14 @@ void QueueSpiralPoses() {
                   });
 }
 
-// Made at the first viewing and reused by every later one.
+// The texture is made at the first viewing and reused by every later one;
+// the environment mode is set at every start, since the army scene before
+// it leaves decal behind.
 void LoadSpiralSceneTexture() {
-    if (scene.spiralTexture) return;
-    scene.spiralTexture = LoadSgiTexture("spiral.sgi");
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    if (!scene.spiralTexture) {
+        scene.spiralTexture = LoadSgiTexture("spiral.sgi");
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    }
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 

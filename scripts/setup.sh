@@ -8,10 +8,16 @@ shift || true
 
 packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libplib-dev
           libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core libpng-dev
-          espeak-ng sox xvfb xauth xdotool imagemagick x11-utils clang libclang-rt-14-dev)
+          espeak-ng sox xvfb xauth xdotool imagemagick x11-utils clang libclang-rt-14-dev
+          pulseaudio-utils)
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+# The sound test runs a PulseAudio server of its own. A PipeWire desktop
+# already serves the same protocol, and a second server there would fight it
+# for the session's socket at the next login, so it gets none.
+installed pipewire-pulse || packages+=(pulseaudio)
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"

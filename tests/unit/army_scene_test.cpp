@@ -144,9 +144,9 @@ TEST_F(ArmyScene, EveryRankGetsEveryArmyCueAndNoFigureTwoPosesAtOnce) {
     for (int i = 0; i < kArmySize; ++i) EXPECT_EQ(CountAnimActions(GetArmyRodent(i)->anim), queued[kArmyRanks] + 11) << i;
 }
 
-// "s" held skips on to the spiral scene at once; the march plays on until
-// that scene's start stops it.
-TEST_F(ArmyScene, AHeldSkipHandsOnToTheSpiralSceneAndItStopsTheMarch) {
+// A press of "s" skips on to the spiral scene at once; the march plays on
+// until that scene's start stops it.
+TEST_F(ArmyScene, ASkipHandsOnToTheSpiralSceneAndItStopsTheMarch) {
     StartArmyScene();
     gameState = kStateArmy;
     while (ArmyFrame() < 50) Frame(true);

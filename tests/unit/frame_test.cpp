@@ -63,16 +63,35 @@ TEST_F(FrameDisplay, FrameCounterWrapsAtEight) {
     EXPECT_EQ(frameCounter8, 0);
 }
 
-TEST_F(FrameDisplay, HeldSkipAdvancesOneStorySceneperDisplay) {
-    KeyboardDown('s', 0, 0);
-    gameState = kStatePalace;
-    Display();
-    EXPECT_EQ(gameState, kStateArmy);
-    Display();
-    EXPECT_EQ(gameState, kStateSpiral);
-    Display();
-    EXPECT_EQ(gameState, kStateMenus);
+// "s" skips a story scene when it goes down: a press that several frames
+// see, or a key held on, skips only the scene it was pressed in; a release
+// is seen in any state, so the next press counts wherever it comes.
+TEST_F(FrameDisplay, EachPressOfSSkipsOneStoryScene) {
+    struct Step {
+        int state;   // set before the displays (-1: as the last step left it)
+        bool down;   // "s" during them
+        int displays;
+        int expect;  // the state after them
+    };
+    const Step steps[] = {
+        {kStatePalace, true, 4, kStateArmy},   // one press over four frames
+        {-1, true, 30, kStateArmy},            // held on: nothing more
+        {-1, false, 1, kStateArmy},
+        {-1, true, 3, kStateSpiral},           // the next press
+        {-1, false, 1, kStateSpiral},
+        {-1, true, 2, kStateMenus},
+        {-1, false, 1, kStateMenus},           // released on the title page
+        {kStatePalace, true, 1, kStateArmy},   // a new story: the first press counts
+    };
+    for (const Step& step : steps) {
+        if (step.state >= 0) gameState = step.state;
+        if (step.down) KeyboardDown('s', 0, 0);
+        else KeyboardUp('s', 0, 0);
+        for (int i = 0; i < step.displays; ++i) Display();
+        EXPECT_EQ(gameState, step.expect) << "after " << &step - steps;
+    }
     KeyboardUp('s', 0, 0);
+    Display();
 }
 
 TEST_F(FrameDisplay, HeldAReturnsToTheTitleFromEveryStateWithoutAnIdleStep) {

@@ -89,6 +89,24 @@ TEST(OpeningCues, ThirdBatchWavesShuddersAndBurnsUpward) {
                                             StartBunnyEmitter0, StartBunnyEmitter1SmokeOpening}));
 }
 
+// As the story scenes: a frame asked for before the scene was ever started
+// draws nothing and counts nothing (each test runs in a process of its own
+// under the test runner; run after another test of this program it has
+// nothing to check).
+TEST(OpeningSceneUnstarted, AFrameBeforeAnyStartDrawsNothing) {
+    if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+    if (GetOpeningScene().star) GTEST_SKIP() << "started by an earlier test";
+    glClearColor(0.5f, 0.25f, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(0, 0, 0, 0);
+    EXPECT_EQ(RunOpeningScript(), 0);
+    DrawOpeningFrame(600, 450);
+    EXPECT_EQ(GetOpeningScene().frame, 0);
+    unsigned char rgb[3] = {0, 0, 0};
+    glReadPixels(1, 1, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+    EXPECT_NEAR(rgb[0], 128, 1) << "the last picture is left alone";
+}
+
 class OpeningScenePlay : public ::testing::Test {
 protected:
     void SetUp() override {

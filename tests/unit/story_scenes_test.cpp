@@ -176,26 +176,44 @@ TEST_F(StoryScenes, SpiralSlidesOutAndBackInThreeTimesAndEndsAt859EveryViewing) 
     EXPECT_EQ(outfitFrames, (std::vector<int>{122, 252, 383}));
 }
 
-// "s" held skips on through the display callback: the spiral's start stops
-// the toccata, the return to the title the fight music.
-TEST_F(StoryScenes, AHeldSkipRunsToTheTitleWithTheMusicRules) {
+// Three presses of "s" through the display callback, each seen by several
+// frames: palace to army, army to spiral, spiral to the title. The spiral's
+// start stops the toccata, the return to the title the fight music.
+TEST_F(StoryScenes, EachPressSkipsOneSceneWithTheMusicRules) {
     ClearKeyStates();
     Reshape(kSmallW, kSmallH);
     StartPalaceScene();
     gameState = kStatePalace;
-    for (int displays = 1; gameState != kStateMenus && displays <= 110; ++displays) {
-        if (displays == 101) KeyboardDown('s', 0, 0);
+    const int presses[] = {101, 111, 121};  // each down for four displays
+    const int after[] = {kStateArmy, kStateSpiral, kStateMenus};
+    for (int displays = 1; displays <= 130; ++displays) {
+        for (int p : presses) {
+            if (displays == p) KeyboardDown('s', 0, 0);
+            if (displays == p + 4) KeyboardUp('s', 0, 0);
+        }
         Display();
         TakeCues(displays);
+        for (int k = 0; k < 3; ++k)
+            if (displays == presses[k] + 8) { EXPECT_EQ(gameState, after[k]) << "after press " << k; }
     }
-    KeyboardUp('s', 0, 0);
     Reshape(kShotW, kShotH);
-    EXPECT_EQ(gameState, kStateMenus);
     std::vector<LoggedCue> music;
     std::copy_if(log.begin(), log.end(), std::back_inserter(music),
                  [](const LoggedCue& c) { return c.file == "toccata.wav" || c.file == "kombat.wav"; });
-    EXPECT_EQ(music, (std::vector<LoggedCue>{{1, "toccata.wav", kSoundLoop}, {102, "toccata.wav", kSoundStop},
-                                             {102, "kombat.wav", kSoundLoop}, {103, "kombat.wav", kSoundStop}}));
+    EXPECT_EQ(music, (std::vector<LoggedCue>{{1, "toccata.wav", kSoundLoop}, {111, "toccata.wav", kSoundStop},
+                                             {111, "kombat.wav", kSoundLoop}, {121, "kombat.wav", kSoundStop}}));
+}
+
+// The army scene's Robot leaves decal mode behind; the spiral's first frame
+// of every viewing, not just the first, modulates its backdrop and figure.
+TEST_F(StoryScenes, EverySpiralStartModulates) {
+    for (int viewing = 0; viewing < 2; ++viewing) {
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+        StartSpiralScene();
+        GLint mode = 0;
+        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+        EXPECT_EQ(mode, GL_MODULATE) << "viewing " << viewing;
+    }
 }
 
 TEST_F(StoryScenes, AWindowWithNoAreaShowsNothingAndTheSceneWaits) {

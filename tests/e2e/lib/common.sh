@@ -29,15 +29,18 @@ fail() {
   exit 1
 }
 
-start_game() {
-  (cd "$DATA" && exec "$GAME" >"$GAME_LOG" 2>"$OUT/stderr.txt") &
+# Starts the game in its data folder; given a command, starts that instead
+# (a launcher with the game, or a line a player types there).
+start_game() {  # [command...]
+  [ $# -gt 0 ] || set -- "$GAME"
+  (cd "$DATA" && exec "$@" >"$GAME_LOG" 2>"$OUT/stderr.txt") &
   GAME_PID=$!
 }
 
 # Starts the game and points at its window, since without a window manager
 # the keyboard follows the pointer.
-start_game_in_focus() {
-  start_game
+start_game_in_focus() {  # [command...]
+  start_game "$@"
   find_window >/dev/null
   xdotool mousemove 300 200
 }
