@@ -167,6 +167,15 @@ void IdlePlay() {
     if (flown) ResetToTitle();
 }
 
+const char* GetWorldFile(int world) { return kWorldFiles[ClampInt(world, 1, 3) - 1]; }
+
+void GetPibStart(int world, int p, double* x, double* y, int* dir) {
+    const StartPlace& start = kStartTable[ClampInt(world, 1, 3) - 1][ClampInt(p, 0, 3)];
+    *x = start.x;
+    *y = start.y;
+    *dir = start.dir;
+}
+
 void LoadWorld() {
     // The menus only offer these ranges; anything else falls back to the
     // nearest choice rather than loading nothing.

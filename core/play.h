@@ -17,6 +17,11 @@ constexpr int kMaxTicksPerIdle = int(250 * kTicksPerMs);
 const int kFlyInDelayMs = 5000;
 
 void LoadWorld();
+// The file of world w (1 to 3) and where pib p (0 to 3) starts in it: a cell
+// centre and a heading. Choices out of range fall back to the nearest, as in
+// the world load.
+const char* GetWorldFile(int world);
+void GetPibStart(int world, int p, double* x, double* y, int* dir);
 void IdleGetReady();
 void IdlePlay();
 

@@ -57,7 +57,9 @@ struct World {
         }
     }
 
-    void Load() const {
+    // Writes the world file into the running test's scratch folder; answers
+    // its path.
+    std::string Write() const {
         std::ostringstream out;
         out << w << '\n' << h << "\nBOARD\n";
         Rows(out, cells);
@@ -73,9 +75,10 @@ struct World {
         Rows(out, gems2);
         out << "BANDS\n";
         Rows(out, bands);
-        std::string dir = TestScratchDir("pib_world");
-        ReadWorldGrids(WriteTextFile(dir, "world.data", out.str()).c_str());
+        return WriteTextFile(TestScratchDir("pib_world"), "world.data", out.str());
     }
+
+    void Load() const { ReadWorldGrids(Write().c_str()); }
 };
 
 // The border between cell (x, y) and (x, y + 1), and between (x, y) and
