@@ -346,11 +346,15 @@ void SendBunny(const Bunny* b, FigureBatch* batch) {
     GLboolean culling = glIsEnabled(GL_CULL_FACE);
     glEnable(GL_CULL_FACE);
     FigureBatch::BeginSending(false);
+    bool decal = false;  // the shoe's batches show their textures alone
     for (int k = 0; k < kBunnyBatchCount; ++k) {
         FigureBatch& one = batch[k];
         one.SendOneByOne(!BunnyPartLists());
         if (one.Empty()) continue;
-        if (k == kShoeSideBatch) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+        if ((k >= kShoeSideBatch && k <= kShoeSoleBatch) != decal) {
+            decal = !decal;
+            glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, decal ? GL_DECAL : GL_MODULATE);
+        }
         if (k == kLensesBatch) {
             glDisable(GL_CULL_FACE);
             glDepthMask(GL_FALSE);
@@ -359,7 +363,6 @@ void SendBunny(const Bunny* b, FigureBatch* batch) {
         }
         glBindTexture(GL_TEXTURE_2D, BatchTexture(b, k));
         one.Send();
-        if (k == kShoeSoleBatch) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         if (k == kLensesBatch) {
             glDisable(GL_BLEND);
             glDepthMask(GL_TRUE);
@@ -416,6 +419,10 @@ void DrawBunny(Bunny* bunny) {
         float caller[16];
         glGetFloatv(GL_MODELVIEW_MATRIX, caller);
         Build d{bunny, Batches(), Placement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
+        // Sent in eye coordinates; the lenses and the left temple are seen
+        // from both sides.
+        PixelView view = CurrentPixelView(true);
+        for (int k = 0; k < kBunnyBatchCount; ++k) d.batch[k].KeepWhatShowsIn(view, k < kLensesBatch);
         d.at.Load(caller);
         d.scale = MatrixScale(d.at);
         AddBunny(d);

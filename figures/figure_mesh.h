@@ -111,6 +111,17 @@ private:
     bool textured_ = false;
 };
 
+// The view a batch is about to be sent in: clip coordinates from the
+// batch's own (the projection times the modelview it is sent at) and the
+// viewport, both as GL holds them.
+struct PixelView {
+    float clip[16];  // column-major
+    float viewport[4];
+};
+// The present projection and viewport, for a batch sent at the identity
+// (its vertices in eye coordinates) or at the present modelview.
+PixelView CurrentPixelView(bool eyeCoordinates);
+
 // A figure's parts, each placed by a matrix and lit in its own colour
 // (carried by the vertices as the material), sent at once. A figure with
 // several textures or blend states keeps one batch for each.
@@ -125,6 +136,13 @@ public:
     // given, for every point.
     void AppendLineStrip(const Placement& at, const float (*points)[3], int count, const float* normal,
                          const float* st, const float* rgba);
+    // Until the next Send, parts keep only their triangles that can make a
+    // pixel in that view: none wholly outside it, none that holds no pixel's
+    // centre and, when the batch is sent with the faces turned away culled,
+    // none turned away. A figure far off is mostly triangles smaller than a
+    // pixel, each of which costs the renderer as much as a large one; what
+    // is left out would have drawn nothing.
+    void KeepWhatShowsIn(const PixelView& view, bool backFacesCulled);
     bool Empty() const { return vertices_.empty(); }
     // Sends everything at the current modelview matrix, lit in each vertex's
     // colour, then empties the batch and its placement.
@@ -145,11 +163,18 @@ private:
     };
     void SendArrays() const;
     void SendVertices() const;
+    void AppendShowing(const TriangleMesh& part, const Placement& at, const unsigned char* rgba,
+                       float normalLength);
+    void AppendVertex(const TriangleMesh::Vertex& v, const Placement& at, const float* normalMatrix,
+                      const unsigned char* rgba, float normalLength);
     std::vector<BatchVertex> vertices_;
     std::vector<unsigned> indices_;
     std::vector<unsigned> lineIndices_;
     bool textured_ = false;
     bool oneByOne_ = false;
+    bool culling_ = false;  // a view is set
+    bool backFacesCulled_ = false;
+    PixelView view_;
 };
 
 // The one batch the figures draw through: drawing is single-threaded.

@@ -332,6 +332,7 @@ void DrawRobot(Robot* robot) {
     // Everything the figure reaches, riders included, lies within this sphere.
     if (SphereInView(f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f)) {
         FigureBatch& b = SharedFigureBatch();
+        b.KeepWhatShowsIn(CurrentPixelView(false), true);
         b.Translate(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
         RotateXyz(b, &f[kRobotBodyAngleX]);
         DrawTextured(b, lists.bodyFront, BodyFrontShape, robotTextures[kRobotFrontPanelTexture], kDarkBlue);

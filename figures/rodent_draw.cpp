@@ -167,6 +167,7 @@ void DrawRodent(Rodent* rodent) {
     glEnable(GL_NORMALIZE);  // and it stays enabled
     if (!SphereInView(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ], 0.15f)) return;
     FigureBatch& batch = SharedFigureBatch();
+    batch.KeepWhatShowsIn(CurrentPixelView(false), true);
     AddRodentToBatch(batch, rodent);
     glEnable(GL_CULL_FACE);  // every part is closed
     batch.Draw();
