@@ -2,6 +2,7 @@
 
 #include <GL/glut.h>
 
+#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 
@@ -158,67 +159,135 @@ RampModels TurnRamps() {
     return ramps;
 }
 
-void DrawRaisedBlock() {
-    Material(kGrey);
-    DrawFace(kTopFace);
-    Material(kBlack);
-    DrawFaces(kBlockSides, 4);
-}
+// A cell model is pieces, each faces of one texture and one material.
+struct CellPiece {
+    WorldTexture texture;
+    const GLfloat* material;
+    const Face* faces;
+    int count;
+};
+const int kMostPieces = 4;
 
-void DrawBridge(const Face* edges) {
-    Material(kGrey);
-    DrawFace(kTopFace);
-    Material(kBlack);
-    BindWorld(kPurpleTex);
-    DrawFace(kGroundFace);
-    Bind(0);
-    BindWorld(kNewFloorTex);
-    DrawFace(kDeckUnderside);
-    DrawFaces(edges, 2);
-}
+bool IsHole(int type) { return type == kHole; }
 
-void DrawCrate() {
-    BindWorld(kWhitePibTex);
-    Material(kBlack);
-    DrawFace(kTopFace);
-    BindWorld(kBoxTex);
-    DrawFaces(kCrateSides, 4);
-    Bind(0);
-    BindWorld(kPurpleTex);
-}
-
-void DrawHole() {
-    BindWorld(kSpiralTex);
-    Material(kRed);
-    glPushMatrix();
-    glTranslatef(0.5f, 0.5f, 0);
-    glRotatef(float(2 * gemSpin), 0, 0, 1);
-    glScalef(1.4f, 1.4f, 1);
-    glTranslatef(-0.5f, -0.5f, 0);
-    DrawFace(kHolePad);
-    glPopMatrix();
-    Bind(0);
-    BindWorld(kNewFloorTex);
-}
-
-void DrawCell(int type) {
+// The model of a cell of that type (not a hole) at the origin; the number
+// of pieces, in the order they are drawn one cell at a time.
+int CellPieces(int type, CellPiece* out) {
+    static const RampModels ramps = TurnRamps();  // worked out once, not in every frame
+    int n = 0;
+    auto add = [&](WorldTexture t, const GLfloat* m, const Face* f, int count) { out[n++] = {t, m, f, count}; };
     switch (type) {
-        case kFloor:
-            BindWorld(kPurpleTex);
-            glCallList(floorTileList);
-            Bind(0);
+        case kFloor: add(kPurpleTex, kBlack, &kGroundFace, 1); break;
+        case kRampUp0: case kRampUp1: case kRampUp2: case kRampUp3: {
+            const Face* faces = ramps.faces[type - kRampUp0];
+            add(kStepTex, kBlack, faces, 1);
+            add(kNewFloorTex, kBlack, faces + 1, 3);
             break;
-        case kRampUp0: case kRampUp1: case kRampUp2: case kRampUp3: DrawRamp(type); break;
-        case kRaisedBlock: DrawRaisedBlock(); break;
-        case kBridgeAlongX: DrawBridge(kDeckEdgesAlongX); break;
-        case kBridgeAlongY: DrawBridge(kDeckEdgesAlongY); break;
-        case kCrate: DrawCrate(); break;
+        }
+        case kRaisedBlock:
+            add(kNewFloorTex, kGrey, &kTopFace, 1);
+            add(kNewFloorTex, kBlack, kBlockSides, 4);
+            break;
+        case kBridgeAlongX: case kBridgeAlongY:
+            add(kNewFloorTex, kGrey, &kTopFace, 1);
+            add(kPurpleTex, kBlack, &kGroundFace, 1);
+            add(kNewFloorTex, kBlack, &kDeckUnderside, 1);
+            add(kNewFloorTex, kBlack, type == kBridgeAlongX ? kDeckEdgesAlongX : kDeckEdgesAlongY, 2);
+            break;
+        case kCrate:
+            add(kWhitePibTex, kBlack, &kTopFace, 1);
+            add(kBoxTex, kBlack, kCrateSides, 4);
+            break;
         case kSolidHidden: break;
-        case kHole: DrawHole(); break;
         default:
             std::printf("Not a valid floor type\n");
             ExitProgram(1);
     }
+    return n;
+}
+
+void DrawPieces(const CellPiece* pieces, int n) {
+    for (int k = 0; k < n; ++k) {
+        BindWorld(pieces[k].texture);
+        Material(pieces[k].material);
+        for (int f = 0; f < pieces[k].count; ++f) DrawFace(pieces[k].faces[f]);
+    }
+}
+
+// The board's cells go to the renderer one run of faces per texture and
+// material, quads and triangles apart: a software renderer pays for every
+// change of texture far more than for the faces. The cells are opaque,
+// depth-tested and never overlap, so the order they go in does not show.
+struct FaceRun {
+    WorldTexture texture;
+    const GLfloat* material;
+};
+const FaceRun kFaceRuns[] = {{kPurpleTex, kBlack}, {kNewFloorTex, kBlack}, {kNewFloorTex, kGrey},
+                             {kStepTex, kBlack},   {kWhitePibTex, kBlack}, {kBoxTex, kBlack}};
+
+void EmitRunFaces(const FaceRun& run, int corners) {
+    for (int x = 0; x < boardWidth; ++x)
+        for (int y = 0; y < boardHeight; ++y) {
+            if (IsHole(board[x][y])) continue;
+            CellPiece pieces[kMostPieces];
+            int n = CellPieces(board[x][y], pieces);
+            MoveBatchTo(float(x), float(y));
+            for (int k = 0; k < n; ++k) {
+                if (pieces[k].texture != run.texture || pieces[k].material != run.material) continue;
+                for (int f = 0; f < pieces[k].count; ++f)
+                    if (pieces[k].faces[f].count == corners) EmitCorners(pieces[k].faces[f]);
+            }
+        }
+    MoveBatchTo(0, 0);
+}
+
+void DrawFixedCells() {
+    // Every cell's type is checked before any is drawn.
+    CellPiece checked[kMostPieces];
+    for (int x = 0; x < boardWidth; ++x)
+        for (int y = 0; y < boardHeight; ++y)
+            if (!IsHole(board[x][y])) CellPieces(board[x][y], checked);
+    for (const FaceRun& run : kFaceRuns) {
+        BindWorld(run.texture);
+        Material(run.material);
+        glBegin(GL_QUADS);
+        EmitRunFaces(run, 4);
+        glEnd();
+        glBegin(GL_TRIANGLES);  // the ramps' sides
+        EmitRunFaces(run, 3);
+        glEnd();
+    }
+    Bind(0);
+}
+
+// The hole pads turn with the gems, so they are sent afresh in each view,
+// all in one run: each corner turned about its cell's centre as the
+// model-view matrix would turn it.
+void DrawHoles() {
+    const float turn = float(2 * gemSpin) * 3.14159265f / 180;
+    const float c = std::cos(turn), s = std::sin(turn), grow = 1.4f;
+    bool begun = false;
+    for (int x = 0; x < boardWidth; ++x)
+        for (int y = 0; y < boardHeight; ++y) {
+            if (!IsHole(board[x][y])) continue;
+            if (!begun) {
+                begun = true;
+                BindWorld(kSpiralTex);
+                Material(kRed);
+                glBegin(GL_QUADS);
+                glNormal3f(kHolePad.nx, kHolePad.ny, kHolePad.nz);
+            }
+            for (int k = 0; k < kHolePad.count; ++k) {
+                const Corner& p = kHolePad.corners[k];
+                float dx = grow * (p.x - 0.5f), dy = grow * (p.y - 0.5f);
+                glTexCoord2f(p.s, p.t);
+                glVertex3f(x + 0.5f + c * dx - s * dy, y + 0.5f + s * dx + c * dy, p.z);
+            }
+        }
+    if (!begun) return;
+    glEnd();
+    Bind(0);
+    BindWorld(kNewFloorTex);
 }
 
 // A square post kPoleSide wide from z0 to z1, four sides and a top, its sides
@@ -260,49 +329,6 @@ GLuint CompileList(void (*body)()) {
     body();
     glEndList();
     return list;
-}
-
-bool IsHole(int type) { return type == kHole; }
-bool IsShapedCell(int type) { return type != kHole && type != kFloor; }
-
-// Every cell of the kinds chosen, each from the same state, so the kinds may
-// be drawn apart.
-void DrawCells(bool (*chosen)(int type)) {
-    for (int x = 0; x < boardWidth; ++x) {
-        for (int y = 0; y < boardHeight; ++y) {
-            if (!chosen(board[x][y])) continue;
-            glPushMatrix();
-            glTranslatef(float(x), float(y), 0);
-            Material(kBlack);
-            BindWorld(kNewFloorTex);
-            DrawCell(board[x][y]);
-            glPopMatrix();
-        }
-    }
-}
-
-// The plain floor tiles share one texture and one material: one batch of
-// quads, which a software renderer draws far faster than a hundred small ones.
-void DrawFloorTiles() {
-    Material(kBlack);
-    BindWorld(kPurpleTex);
-    glBegin(GL_QUADS);
-    for (int x = 0; x < boardWidth; ++x) {
-        for (int y = 0; y < boardHeight; ++y) {
-            if (board[x][y] != kFloor) continue;
-            MoveBatchTo(float(x), float(y));
-            EmitCorners(kGroundFace);
-        }
-    }
-    glEnd();
-    MoveBatchTo(0, 0);
-    Bind(0);
-}
-
-void DrawFixedCells() {
-    DrawFloorTiles();
-    BindWorld(kNewFloorTex);
-    DrawCells(IsShapedCell);
 }
 
 void DrawExteriorRing() {
@@ -397,19 +423,14 @@ void DrawFloor() {
     BindWorld(kNewFloorTex);
     CompileStaleBoardLists();
     glCallList(fixedCellsList);
-    DrawCells(IsHole);  // the holes turn with the gems
+    DrawHoles();
     Bind(0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
 void DrawRamp(int type) {
-    // The four turned models are worked out once, not in every frame.
-    static const RampModels ramps = TurnRamps();
-    const Face* faces = ramps.faces[type - kRampUp0];
-    BindWorld(kStepTex);
-    DrawFace(faces[0]);
-    BindWorld(kNewFloorTex);
-    for (int k = 1; k < 4; ++k) DrawFace(faces[k]);
+    CellPiece pieces[kMostPieces];
+    DrawPieces(pieces, CellPieces(type, pieces));
 }
 
 void DrawFloorTile() { DrawFace(kGroundFace); }
