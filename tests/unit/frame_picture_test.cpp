@@ -255,6 +255,7 @@ TEST_F(FramePictures, BoardsLookAsKept) {
             if (!textured) KeyboardDown('0', 0, 0);
             UpdateTexturingKey();
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glDisable(GL_BLEND);  // as the strip leaves it before the views
             glEnable(GL_DEPTH_TEST);
             glEnable(GL_LIGHTING);
             glEnable(GL_LIGHT0);
@@ -290,6 +291,7 @@ TEST_F(FramePictures, FiguresNearAndFarLookAsKept) {
     const GLfloat light[4] = {1.4f, 1.8f, 2.1f, 0};
     glLightfv(GL_LIGHT0, GL_POSITION, light);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_BLEND);  // as the strip leaves it before the views
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
