@@ -361,17 +361,6 @@ void TriangleMesh::Wedge(float w, float l, float t) {
     ConvexPrism(outline, 3, 0, t);
 }
 
-void TriangleMesh::Emit() const {
-    glBegin(GL_TRIANGLES);
-    for (unsigned i : indices_) {
-        const Vertex& v = vertices_[i];
-        if (textured_) glTexCoord2fv(v.st);
-        glNormal3fv(v.n);
-        glVertex3fv(v.p);
-    }
-    glEnd();
-}
-
 PixelView CurrentPixelView(bool eyeCoordinates) {
     PixelView view;
     float projection[16], modelview[16];
@@ -604,18 +593,6 @@ void FigureBatch::Send() {
     textured_ = false;
     culling_ = false;
     Reset();
-}
-
-void FigureBatch::Draw() {
-    bool any = !vertices_.empty();
-    if (any) BeginSending(true);
-    Send();
-    if (any) EndSending();
-}
-
-FigureBatch& SharedFigureBatch() {
-    static FigureBatch batch;
-    return batch;
 }
 
 const TriangleMesh& CachedShape(TriangleMesh*& slot, void (*build)(TriangleMesh& mesh)) {

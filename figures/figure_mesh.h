@@ -1,7 +1,6 @@
 // Figure geometry put together on the CPU. The software renderer pays for
-// every primitive sent far more than for its triangles, so a figure's
-// untextured parts are placed by matrices of our own and sent as one batch,
-// and each textured part is a display list of a single primitive.
+// every primitive sent far more than for its triangles, so a figure's parts
+// are placed by matrices of our own and sent as one batch per texture.
 #pragma once
 
 #include <vector>
@@ -94,9 +93,6 @@ public:
     // lighting, where the faces turned away are left out.
     void AddBackFaces();
 
-    // Sends the triangles as one primitive (for a display list).
-    void Emit() const;
-
     const std::vector<Vertex>& Vertices() const { return vertices_; }
     const std::vector<unsigned>& Indices() const { return indices_; }
     bool Textured() const { return textured_; }
@@ -144,13 +140,11 @@ public:
     // is left out would have drawn nothing.
     void KeepWhatShowsIn(const PixelView& view, bool backFacesCulled);
     bool Empty() const { return vertices_.empty(); }
-    // Sends everything at the current modelview matrix, lit in each vertex's
-    // colour, then empties the batch and its placement.
-    void Draw();
-    // Several batches sent in a row share their set-up: each vertex's
-    // colour is the material of both faces, or of the front faces only.
+    // Batches are sent between these two, at the current modelview matrix,
+    // each vertex's colour the material of both faces or of the front faces
+    // only.
     static void BeginSending(bool colourBothFaces);
-    void Send();  // between the two: sends and empties, as Draw
+    void Send();  // sends, then empties the batch and its placement
     static void EndSending();
     // Vertex by vertex instead of in one array: the same picture, a check
     // and a yardstick.
@@ -176,9 +170,6 @@ private:
     bool backFacesCulled_ = false;
     PixelView view_;
 };
-
-// The one batch the figures draw through: drawing is single-threaded.
-FigureBatch& SharedFigureBatch();
 
 // A part's shape, built once on first use.
 const TriangleMesh& CachedShape(TriangleMesh*& slot, void (*build)(TriangleMesh& mesh));

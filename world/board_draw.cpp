@@ -83,12 +83,6 @@ void DrawFace(const Face& f) {
     glEnd();
 }
 
-void DrawFaces(const Face* faces, int count) {
-    glBegin(GL_QUADS);
-    for (int k = 0; k < count; ++k) EmitCorners(faces[k]);
-    glEnd();
-}
-
 const Face kTopFace = {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 1, 0}, {1, 1, 1, 1, 1}, {0, 1, 1, 0, 1}}};
 // The ground square: floor tiles and the ground under a bridge.
 const Face kGroundFace = {0, 0, 1, 4, {{0, 0, 0, 0, 0}, {1, 0, 0, 1, 0}, {1, 1, 0, 1, 1}, {0, 1, 0, 0, 1}}};
