@@ -9,6 +9,7 @@
 #include "core/screen_layout.h"
 #include "effects/spark_emitter.h"
 #include "figures/bunny.h"
+#include "figures/figure_pool.h"
 #include "players/camera.h"
 #include "players/creatures.h"
 #include "players/pib.h"
@@ -134,11 +135,15 @@ void UpdatePibSparks() {
 
 void DrawWorldView() {
     DrawWorld();
+    // The figures' opaque parts go to the renderer together, one batch per
+    // texture, before the shots.
+    HoldFigures();
     for (int p = 0; p < GetPlayerCount(); ++p) {
         ColourPib(p);
         DrawPib(p);
     }
     DrawCreatures();
+    StopHoldingFigures();
     DrawShots();
     for (int p = 0; p < GetPlayerCount(); ++p) {
         DrawSparkEmitter(GetPibSparksA(p));
