@@ -142,6 +142,10 @@ unsigned TriangleMesh::Add(const float* p, const float* n, const float* st) {
     }
     for (size_t i = vertices_.size(); i-- > 0 && i + 64 > vertices_.size();)
         if (std::memcmp(&vertices_[i], &v, sizeof v) == 0) return unsigned(i);
+    for (int k = 0; k < 3; ++k) {
+        low_[k] = vertices_.empty() ? v.p[k] : std::min(low_[k], v.p[k]);
+        high_[k] = vertices_.empty() ? v.p[k] : std::max(high_[k], v.p[k]);
+    }
     vertices_.push_back(v);
     return unsigned(vertices_.size() - 1);
 }
@@ -455,9 +459,16 @@ Projected Project(const PixelView& view, const float* clipFromPart, const float*
 // a 256th of a pixel, and its arithmetic is not ours.
 const float kPixelSlack = 1.0f / 64;
 
+// The largest whole number not above v, for window coordinates (well inside
+// an int's range: a vertex is only placed on the window in front of the eye).
+int Floor(float v) {
+    int i = int(v);
+    return i - (v < float(i));
+}
+
 // Whether some pixel centre (k + 0.5) may lie from lo to hi.
 bool SpansACentre(float lo, float hi) {
-    return std::ceil(lo - kPixelSlack - 0.5f) <= std::floor(hi + kPixelSlack - 0.5f);
+    return -Floor(-(lo - kPixelSlack - 0.5f)) <= Floor(hi + kPixelSlack - 0.5f);
 }
 
 // A triangle's pixels are those whose centres it holds; a triangle wholly
@@ -473,6 +484,26 @@ bool MayShow(const Projected& a, const Projected& b, const Projected& c, bool ba
     if (!backFacesCulled) return true;
     float twiceArea = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
     return twiceArea >= -kPixelSlack * ((x1 - x0) + (y1 - y0));
+}
+
+// Whether anything in the box from low to high can make a pixel: not when
+// its corners lie beyond one side of the view volume, nor when, all in front
+// of the eye, they fall on the window within bounds that hold no pixel's
+// centre (the box's picture lies within its corners' there).
+bool BoxMayShow(const PixelView& view, const float* clipFromPart, const float* low, const float* high) {
+    unsigned beyondAll = ~0u;
+    bool inFront = true;
+    float x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    for (int k = 0; k < 8; ++k) {
+        const float corner[3] = {k & 1 ? high[0] : low[0], k & 2 ? high[1] : low[1], k & 4 ? high[2] : low[2]};
+        Projected p = Project(view, clipFromPart, corner);
+        beyondAll &= p.beyond;
+        inFront = inFront && p.inFront;
+        x0 = k ? std::min(x0, p.x) : p.x, x1 = k ? std::max(x1, p.x) : p.x;
+        y0 = k ? std::min(y0, p.y) : p.y, y1 = k ? std::max(y1, p.y) : p.y;
+    }
+    if (beyondAll) return false;
+    return !inFront || (SpansACentre(x0, x1) && SpansACentre(y0, y1));
 }
 }  // namespace
 
@@ -492,6 +523,7 @@ void FigureBatch::AppendShowing(const TriangleMesh& part, const Placement& at, c
     const std::vector<TriangleMesh::Vertex>& vs = part.Vertices();
     float clipFromPart[16];
     MultiplyMatrices(view_.clip, at.Matrix(), clipFromPart);
+    if (!BoxMayShow(view_, clipFromPart, part.Low(), part.High())) return;
     projected.resize(vs.size());
     for (size_t i = 0; i < vs.size(); ++i) projected[i] = Project(view_, clipFromPart, vs[i].p);
     const unsigned kNone = ~0u;

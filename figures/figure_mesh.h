@@ -96,6 +96,9 @@ public:
     const std::vector<Vertex>& Vertices() const { return vertices_; }
     const std::vector<unsigned>& Indices() const { return indices_; }
     bool Textured() const { return textured_; }
+    // The box that holds every vertex, lowest and highest corner.
+    const float* Low() const { return low_; }
+    const float* High() const { return high_; }
 
 private:
     unsigned Add(const float* p, const float* n, const float* st);
@@ -105,6 +108,7 @@ private:
     std::vector<Vertex> vertices_;
     std::vector<unsigned> indices_;
     bool textured_ = false;
+    float low_[3] = {0, 0, 0}, high_[3] = {0, 0, 0};
 };
 
 // The view a batch is about to be sent in: clip coordinates from the
