@@ -228,8 +228,12 @@ void DrawSparkEmitter(SparkEmitter* e) {
                 if (kind) SetFrontAmbientDiffuse(0.6f, 0.6f, 0.6f, 0.3f);
                 BeginQuadRun(kind ? puffTexture : sparkTexture);
             }
-            if (!kind) SetSparkColours(s);
-            BillboardQuad(b, c[0], c[1], c[2], h);
+            if (kind) {
+                BillboardQuad(b, c[0], c[1], c[2], h);
+            } else {
+                const float unlit[4] = {s.colour[1], 0, 0, 1};  // the current colour it sets
+                GlowingBillboardQuad(b, c[0], c[1], c[2], h, s.colour, 0.4f, unlit);
+            }
         }
         if (begun) EndQuadRun();
     }
