@@ -31,12 +31,7 @@ const float* Clothing(const Bunny* b) { return &b->field[kClothingR]; }
 // The figure is put together on the CPU in eye coordinates, every joint's
 // matrix composed here, and sent as one batch per texture and blend state:
 // the software renderer pays for each primitive sent far more than for its
-// triangles. The opaque batches are held with every other figure's parts;
-// the lenses and the left temple are the figure's own.
-FigureBatch* LensBatches() {
-    static FigureBatch batches[kBunnyBatchCount - kLensesBatch];
-    return batches;
-}
+// triangles. The batches are held with every other figure's parts.
 
 // One figure being put together. Normals come out as GL would have lit the
 // piece drawn alone: of unit length where GL_NORMALIZE stood on, else
@@ -342,46 +337,26 @@ unsigned BatchTexture(const Bunny* b, int batch) {
 // colour the front material. Every shape but the lenses is closed, hides its
 // openings inside the figure or carries its back faces, so the faces turned
 // away need not be drawn; the lenses are seen from both sides.
-// The clothes' textures are drawn in the caller's texture environment, the
-// shoe's in decal, the lenses in modulate after a shoe.
+// The batches of this figure, each keeping only what shows in the present
+// view, in eye coordinates with the vertex colour the front material. Every
+// shape but the lenses is closed, hides its openings inside the figure or
+// carries its back faces, so the faces turned away need not be drawn. The
+// clothes' textures are drawn in the caller's texture environment, the
+// shoe's in decal; the lenses, blended and seen from both sides, and then
+// the left temple go after the opaque parts, in modulate after a shoe.
 void GatherBatches(const Bunny* b, int callersMode, FigureBatch** batch) {
     PixelView view = CurrentPixelView(true);
-    for (int k = 0; k < kBunnyBatchCount; ++k) {
-        bool blended = k >= kLensesBatch;
-        bool shoe = k >= kShoeSideBatch && k <= kShoeSoleBatch;  // the shoe shows its textures alone
-        HeldState state{BatchTexture(b, k), shoe ? GL_DECAL : callersMode, false};
-        batch[k] = blended ? &LensBatches()[k - kLensesBatch] : &HeldBatch(state);
-        batch[k]->KeepWhatShowsIn(view, !blended);
+    for (int k = 0; k < kLensesBatch; ++k) {
+        bool shoe = k >= kShoeSideBatch && k <= kShoeSoleBatch;
+        batch[k] = &HeldBatch({BatchTexture(b, k), shoe ? GL_DECAL : callersMode, false}, view);
         batch[k]->SendOneByOne(!BunnyPartLists());
     }
-}
-
-// The lenses, blended, and the left temple go after every opaque part held
-// so far.
-void SendLenses(const Bunny* b, int callersMode, FigureBatch* const* batch) {
-    FigureBatch& lenses = *batch[kLensesBatch];
-    FigureBatch& frame = *batch[kFrameBatch];
-    if (lenses.Empty() && frame.Empty()) return;
-    SendHeldFigures();
-    glPushMatrix();
-    glLoadIdentity();
-    GLboolean culling = glIsEnabled(GL_CULL_FACE);
-    FigureBatch::BeginSending(false);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, b->shoes ? GL_MODULATE : callersMode);
-    glBindTexture(GL_TEXTURE_2D, BatchTexture(b, kLensesBatch));
-    if (!lenses.Empty()) {
-        glDisable(GL_CULL_FACE);
-        glDepthMask(GL_FALSE);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        lenses.Send();
-        glDisable(GL_BLEND);
-        glDepthMask(GL_TRUE);
-    }
-    frame.Send();
-    FigureBatch::EndSending();
-    if (culling) glEnable(GL_CULL_FACE);
-    glPopMatrix();
+    // The left temple is opaque: any time after the lenses will do.
+    HeldState lens{BatchTexture(b, kLensesBatch), b->shoes ? GL_MODULATE : callersMode, false};
+    batch[kLensesBatch] = b->glasses ? &HeldAfterOpaque(lens, view, true) : nullptr;
+    batch[kFrameBatch] = b->glasses ? &HeldBatch(lens, view) : nullptr;
+    for (int k = kLensesBatch; k < kBunnyBatchCount; ++k)
+        if (batch[k]) batch[k]->SendOneByOne(!BunnyPartLists());
 }
 }  // namespace
 
@@ -433,7 +408,6 @@ void DrawBunny(Bunny* bunny) {
         d.at.Load(caller);
         d.scale = MatrixScale(d.at);
         AddBunny(d);
-        SendLenses(bunny, callersMode, d.batch);
         // The state the figure leaves, however its parts are sent.
         glDisable(GL_NORMALIZE);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);

@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -12,29 +12,166 @@
 namespace {
 struct Held {
     HeldState state;
+    PixelView view;
+    int epoch = 0;  // of its view: how many parts that go after the opaque ones came before it there
+    bool blended = false;
     FigureBatch batch;
-    bool asked = false;  // since the last send
 };
+
+bool SameView(const PixelView& a, const PixelView& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
 // Kept from frame to frame, so that their buffers are reused.
-std::vector<std::unique_ptr<Held>> held;
-std::vector<Held*> order;  // as first asked for since the last send
+std::vector<std::unique_ptr<Held>> opaque;
+std::vector<Held*> opaqueOrder;  // as first asked for since the last send
+std::vector<std::unique_ptr<Held>> after;
+size_t afterCount = 0;  // in use, in order
+Held* last = nullptr;  // asked for last: a figure asks for one batch many times in a row
 bool holding = false;
+
+// Each view's epoch: a part that goes after the opaque ones closes one. An
+// opaque part goes out after every part that closed an epoch before it in
+// its view, and before those that close later ones; the views lie apart, so
+// their parts go out together epoch by epoch.
+struct ViewEpoch {
+    PixelView view;
+    int epoch;
+};
+std::vector<ViewEpoch> epochs;
+
+int& EpochOf(const PixelView& view) {
+    for (ViewEpoch& e : epochs)
+        if (SameView(e.view, view)) return e.epoch;
+    epochs.push_back({view, 0});
+    return epochs.back().epoch;
+}
+
+Held* NewHeld(std::vector<std::unique_ptr<Held>>& pool, size_t index) {
+    if (index == pool.size()) pool.push_back(std::make_unique<Held>());
+    return pool[index].get();
+}
+
+// The state sending is done in, and what it changes, kept to be put back.
+struct SendingState {
+    GLint texture, mode, matrixMode, viewport[4];
+    GLboolean culling, normalizing;
+    float projection[16];
+    const PixelView* view = nullptr;
+    const HeldState* state = nullptr;
+    bool colourBothFaces = false;
+
+    SendingState() {
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+        glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        culling = glIsEnabled(GL_CULL_FACE);
+        normalizing = glIsEnabled(GL_NORMALIZE);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glDisable(GL_NORMALIZE);  // the normals are sent as GL is to light them
+    }
+    ~SendingState() {
+        FigureBatch::EndSending();
+        glBindTexture(GL_TEXTURE_2D, GLuint(texture));
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
+        if (culling) glEnable(GL_CULL_FACE);
+        else glDisable(GL_CULL_FACE);
+        if (normalizing) glEnable(GL_NORMALIZE);
+        glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+        glMatrixMode(GL_PROJECTION);
+        glLoadMatrixf(projection);
+        glMatrixMode(GL_MODELVIEW);
+        glPopMatrix();
+        glMatrixMode(GLenum(matrixMode));
+    }
+    // Changes only what differs from the batch sent before.
+    void Enter(const Held& h) {
+        if (!view || !SameView(*view, h.view)) {
+            const float* vp = h.view.viewport;
+            glViewport(GLint(vp[0]), GLint(vp[1]), GLsizei(vp[2]), GLsizei(vp[3]));
+            glMatrixMode(GL_PROJECTION);
+            glLoadMatrixf(h.view.clip);  // of eye coordinates: the projection
+            glMatrixMode(GL_MODELVIEW);
+            view = &h.view;
+        }
+        const HeldState& s = h.state;
+        if (!state || s.colourBothFaces != colourBothFaces) FigureBatch::BeginSending(s.colourBothFaces);
+        if (!state || s.textureMode != state->textureMode) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, s.textureMode);
+        if (!state || s.texture != state->texture) glBindTexture(GL_TEXTURE_2D, s.texture);
+        colourBothFaces = s.colourBothFaces;
+        state = &s;
+    }
+};
+
+void SendOpaque(SendingState& sending, int epoch) {
+    glEnable(GL_CULL_FACE);
+    // Each state once, in every view that holds parts of it.
+    for (size_t i = 0; i < opaqueOrder.size(); ++i) {
+        Held* first = opaqueOrder[i];
+        if (!first || first->epoch != epoch) continue;
+        for (size_t j = i; j < opaqueOrder.size(); ++j) {
+            Held* h = opaqueOrder[j];
+            if (!h || h->epoch != epoch || !(h->state == first->state)) continue;
+            if (!h->batch.Empty()) {
+                sending.Enter(*h);
+                h->batch.Send();
+            }
+            opaqueOrder[j] = nullptr;
+        }
+    }
+}
+
+void SendAfterOpaque(SendingState& sending, int epoch) {
+    for (size_t i = 0; i < afterCount; ++i) {
+        Held& h = *after[i];
+        if (h.epoch != epoch || h.batch.Empty()) continue;
+        sending.Enter(h);
+        if (h.blended) {
+            glDisable(GL_CULL_FACE);
+            glDepthMask(GL_FALSE);
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
+        h.batch.Send();
+        if (h.blended) {
+            glDisable(GL_BLEND);
+            glDepthMask(GL_TRUE);
+            glEnable(GL_CULL_FACE);
+        }
+    }
+}
+
+Held* Reset(Held* h, const HeldState& state, const PixelView& view, bool blended) {
+    h->state = state;
+    h->view = view;
+    h->epoch = EpochOf(view);
+    h->blended = blended;
+    h->batch.KeepWhatShowsIn(view, !blended);  // what is blended is seen from both sides
+    h->batch.SendOneByOne(false);
+    return h;
+}
 }  // namespace
 
-FigureBatch& HeldBatch(const HeldState& state) {
-    Held* found = nullptr;
-    for (const auto& h : held)
-        if (h->state == state) found = h.get();
-    if (!found) {
-        held.push_back(std::make_unique<Held>());
-        found = held.back().get();
-        found->state = state;
+FigureBatch& HeldBatch(const HeldState& state, const PixelView& view) {
+    if (last && last->state == state && SameView(last->view, view)) return last->batch;
+    int epoch = EpochOf(view);
+    last = nullptr;
+    for (Held* h : opaqueOrder)
+        if (h->epoch == epoch && h->state == state && SameView(h->view, view)) last = h;
+    if (!last) {
+        last = Reset(NewHeld(opaque, opaqueOrder.size()), state, view, false);
+        opaqueOrder.push_back(last);
     }
-    if (!found->asked) {
-        found->asked = true;
-        order.push_back(found);
-    }
-    return found->batch;
+    return last->batch;
+}
+
+FigureBatch& HeldAfterOpaque(const HeldState& state, const PixelView& view, bool blended) {
+    Held* h = Reset(NewHeld(after, afterCount++), state, view, blended);
+    ++EpochOf(view);
+    last = nullptr;
+    return h->batch;
 }
 
 void HoldFigures() { holding = true; }
@@ -50,42 +187,22 @@ void FigureDrawn() {
 
 void SendHeldFigures() {
     bool any = false;
-    for (Held* h : order) any = any || !h->batch.Empty();
+    for (Held* h : opaqueOrder) any = any || !h->batch.Empty();
+    for (size_t i = 0; i < afterCount; ++i) any = any || !after[i]->batch.Empty();
     if (any) {
-        GLint texture = 0, mode = GL_MODULATE, matrixMode = GL_MODELVIEW;
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
-        glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
-        GLboolean culling = glIsEnabled(GL_CULL_FACE), normalizing = glIsEnabled(GL_NORMALIZE);
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
-        glEnable(GL_CULL_FACE);
-        glDisable(GL_NORMALIZE);  // the normals are sent as GL is to light them
-        if (getenv("SCRATCH_DUMP")) { float e[4], a[4], d[4], mv[16], pr[16]; glGetMaterialfv(GL_FRONT, GL_EMISSION, e); glGetFloatv(GL_LIGHT_MODEL_AMBIENT, a); glGetLightfv(GL_LIGHT0, GL_DIFFUSE, d); glGetFloatv(GL_MODELVIEW_MATRIX, mv); glGetFloatv(GL_PROJECTION_MATRIX, pr);
-          fprintf(stderr, "emission %g %g %g ambient %g diffuse %g normalize %d light1 %d lighting %d mv %g %g %g pr %g %g %g %g\n", e[0], e[1], e[2], a[0], d[0], glIsEnabled(GL_NORMALIZE), glIsEnabled(GL_LIGHT1), glIsEnabled(GL_LIGHTING), mv[0], mv[5], mv[10], pr[0], pr[5], pr[10], pr[14]); }
-        const HeldState* last = nullptr;
-        for (Held* h : order) {
-            if (h->batch.Empty()) continue;
-            const HeldState& s = h->state;
-            if (!last || s.colourBothFaces != last->colourBothFaces) FigureBatch::BeginSending(s.colourBothFaces);
-            if (!last || s.textureMode != last->textureMode) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, s.textureMode);
-            glBindTexture(GL_TEXTURE_2D, s.texture);
-            h->batch.Send();
-            last = &s;
+        int epochCount = 0;
+        for (const ViewEpoch& e : epochs) epochCount = std::max(epochCount, e.epoch + 1);
+        SendingState sending;
+        for (int epoch = 0; epoch < epochCount; ++epoch) {
+            SendOpaque(sending, epoch);
+            SendAfterOpaque(sending, epoch);
         }
-        FigureBatch::EndSending();
-        glBindTexture(GL_TEXTURE_2D, GLuint(texture));
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
-        if (!culling) glDisable(GL_CULL_FACE);
-        if (normalizing) glEnable(GL_NORMALIZE);
-        glPopMatrix();
-        glMatrixMode(GLenum(matrixMode));
     }
-    // Empty batches too are sent: sending forgets the view and placement.
-    for (Held* h : order) {
-        if (h->batch.Empty()) h->batch.Send();
-        h->asked = false;
-    }
-    order.clear();
+    // Empty batches are sent too: sending forgets the view and placement.
+    for (const auto& h : opaque) h->batch.Send();
+    for (size_t i = 0; i < afterCount; ++i) after[i]->batch.Send();
+    opaqueOrder.clear();
+    afterCount = 0;
+    last = nullptr;
+    epochs.clear();
 }

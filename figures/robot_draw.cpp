@@ -196,11 +196,7 @@ struct Build {
     PixelView view;
 };
 
-FigureBatch& Batch(Build& d, unsigned texture) {
-    FigureBatch& b = HeldBatch({texture, GL_DECAL, true});
-    b.KeepWhatShowsIn(d.view, true);
-    return b;
-}
+FigureBatch& Batch(Build& d, unsigned texture) { return HeldBatch({texture, GL_DECAL, true}, d.view); }
 
 void Add(Build& d, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c, unsigned texture = 0) {
     const float rgba[4] = {c.r, c.g, c.b, 1};

@@ -182,8 +182,7 @@ void DrawRodent(Rodent* rodent) {
     glGetFloatv(GL_MODELVIEW_MATRIX, caller);
     Placement at;
     at.Load(caller);
-    FigureBatch& batch = HeldBatch({0, GL_DECAL, true});
-    batch.KeepWhatShowsIn(CurrentPixelView(true), true);
+    FigureBatch& batch = HeldBatch({0, GL_DECAL, true}, CurrentPixelView(true));
     AddRodentToBatch(batch, at, rodent);
     glDisable(GL_CULL_FACE);  // as drawing the figure on its own left it
     FigureDrawn();
