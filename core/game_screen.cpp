@@ -133,23 +133,69 @@ void UpdatePibSparks() {
     }
 }
 
-void DrawWorldView() {
-    DrawWorld();
-    // The figures' opaque parts go to the renderer together, one batch per
-    // texture, before the shots.
-    HoldFigures();
-    for (int p = 0; p < GetPlayerCount(); ++p) {
-        ColourPib(p);
-        DrawPib(p);
-    }
-    DrawCreatures();
-    StopHoldingFigures();
-    DrawShots();
-    for (int p = 0; p < GetPlayerCount(); ++p) {
-        DrawSparkEmitter(GetPibSparksA(p));
-        DrawSparkEmitter(GetPibSparksB(p));
+namespace {
+// Each view's place on the window and its camera, worked out once a frame.
+struct View {
+    ScreenRect rect;
+    float projection[16], modelview[16];
+};
+View views[4];
+
+void EnterPlayerView(int p) {
+    const View& v = views[p];
+    glViewport(v.rect.x, v.rect.y, v.rect.width, v.rect.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(v.projection);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(v.modelview);
+}
+
+void SetUpViews(int players) {
+    double scaleX, scaleY;
+    ViewScale(players, windowWidth, windowHeight, &scaleX, &scaleY);
+    for (int p = 0; p < players; ++p) {
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        View& v = views[p];
+        v.rect = PlayerView(players, p, windowWidth, windowHeight);
+        glViewport(v.rect.x, v.rect.y, v.rect.width, v.rect.height);
+        SetupCameraView(scaleX, scaleY, p);
+        glGetFloatv(GL_PROJECTION_MATRIX, v.projection);
+        glGetFloatv(GL_MODELVIEW_MATRIX, v.modelview);
     }
 }
+}  // namespace
+
+// What each view shows, in this order: the world, every active pib, the
+// creatures, the shots, every pib's sparks. The world and the figures go view
+// by view, as each view's figures read the state its world leaves (and a
+// shaking Robot and a trembling Bunny draw their jitters in that order), but
+// the figures' opaque parts are held and go to the renderer together, one
+// batch per texture; then the shots and the sparks, each step in every view
+// before the next.
+void DrawWorldViews(const ViewSteps& steps) {
+    HoldFigures();
+    for (int v = 0; v < steps.count; ++v) {
+        EnterView(steps, v);
+        DrawWorld();
+        for (int p = 0; p < GetPlayerCount(); ++p) {
+            ColourPib(p);
+            DrawPib(p);
+        }
+        DrawCreatures();
+    }
+    StopHoldingFigures();
+    DrawShotsInViews(steps);
+    SparkEmitter* sparks[8];
+    int count = 0;
+    for (int p = 0; p < GetPlayerCount(); ++p) {
+        sparks[count++] = GetPibSparksA(p);
+        sparks[count++] = GetPibSparksB(p);
+    }
+    DrawSparkEmittersInViews(sparks, count, steps);
+}
+
+void DrawWorldView() { DrawWorldViews(kPresentView); }
 
 void DrawDividers(int players) {
     DividerPiece pieces[4];
@@ -159,16 +205,8 @@ void DrawDividers(int players) {
 
 void LayoutViews(int players) {
     UpdatePibSparks();
-    double scaleX, scaleY;
-    ViewScale(players, windowWidth, windowHeight, &scaleX, &scaleY);
-    for (int p = 0; p < players; ++p) {
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        ScreenRect view = PlayerView(players, p, windowWidth, windowHeight);
-        glViewport(view.x, view.y, view.width, view.height);
-        SetupCameraView(scaleX, scaleY, p);
-        DrawWorldView();
-    }
+    SetUpViews(players);
+    DrawWorldViews({players, EnterPlayerView});
     DrawDividers(players);
 }
 

@@ -48,18 +48,31 @@ void ViewPlanes(const float* modelview, float planes[6][4]) {
 }
 }  // namespace
 
-Billboard BeginBillboards() {
+Billboard ViewBillboard() {
     float m[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, m);
     Billboard b = {{m[0], m[4], m[8]}, {m[1], m[5], m[9]}, {}, 0};
     b.reach = Length3(b.right) + Length3(b.up);
     ViewPlanes(m, b.planes);
+    return b;
+}
+
+void FaceViewer(const Billboard& b) {
     const float* r = b.right;
     const float* u = b.up;
     glNormal3f(r[1] * u[2] - r[2] * u[1], r[2] * u[0] - r[0] * u[2], r[0] * u[1] - r[1] * u[0]);
+}
+
+void StartBlendedQuads() {
     glDepthMask(GL_FALSE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+Billboard BeginBillboards() {
+    Billboard b = ViewBillboard();
+    FaceViewer(b);
+    StartBlendedQuads();
     return b;
 }
 
@@ -72,6 +85,7 @@ namespace {
 // The run being gathered: drawing is single-threaded.
 struct QuadRun {
     unsigned texture = 0;
+    bool bound = false;  // the texture, at the first quads sent
     bool glowing = false, unlitGiven = false;
     std::vector<float> xyz, st, glow, unlit;  // per corner
 } run;
@@ -122,14 +136,16 @@ void SendGlowingRun(GLsizei corners) {
 
 void BeginQuadRun(unsigned texture) {
     run.texture = texture;
+    run.bound = false;
     run.glowing = run.unlitGiven = false;
     for (std::vector<float>* v : {&run.xyz, &run.st, &run.glow, &run.unlit}) v->clear();
 }
 
-void EndQuadRun() {
+void SendQuadRun() {
     GLsizei corners = GLsizei(run.xyz.size() / 3);
-    glBindTexture(GL_TEXTURE_2D, run.texture);
     if (corners > 0) {
+        if (!run.bound) glBindTexture(GL_TEXTURE_2D, run.texture);
+        run.bound = true;
         glEnableClientState(GL_VERTEX_ARRAY);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
         glVertexPointer(3, GL_FLOAT, 0, run.xyz.data());
@@ -139,6 +155,11 @@ void EndQuadRun() {
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);
     }
+    for (std::vector<float>* v : {&run.xyz, &run.st, &run.glow, &run.unlit}) v->clear();
+}
+
+void EndQuadRun() {
+    SendQuadRun();
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 

@@ -72,11 +72,19 @@ struct Billboard {
 Billboard BeginBillboards();
 // Turns blending off and depth writes back on.
 void EndBillboards();
+// The parts of BeginBillboards: the axes and volume of the present view, the
+// normal toward its viewer, and depth writes off with blending on.
+Billboard ViewBillboard();
+void FaceViewer(const Billboard& b);
+void StartBlendedQuads();
 
-// Quads that share one texture go out in one run, sent as one array at its
-// end with the texture bound, which is then unbound: the renderer pays for
+// Quads that share one texture go out in one run, sent as one array with the
+// texture bound, which is unbound at the run's end: the renderer pays for
 // each call far more than for the quads. Runs keep the particles' slot order.
 void BeginQuadRun(unsigned texture);
+// Sends the quads gathered so far, keeping the texture bound: a run may go
+// on in another view.
+void SendQuadRun();
 void EndQuadRun();
 // 0 when the quad of half-size h at (x, y, z) lies wholly outside the view:
 // it would make no pixel, and each quad costs the renderer far more than
