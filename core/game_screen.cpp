@@ -167,17 +167,24 @@ void SetUpViews(int players) {
 }  // namespace
 
 // What each view shows, in this order: the world, every active pib, the
-// creatures, the shots, every pib's sparks. The world and the figures go view
-// by view, as each view's figures read the state its world leaves (and a
-// shaking Robot and a trembling Bunny draw their jitters in that order), but
-// the figures' opaque parts are held and go to the renderer together, one
-// batch per texture; then the shots and the sparks, each step in every view
-// before the next.
+// creatures, the shots, every pib's sparks. The board's fixed parts and the
+// hole pads go first, each step in every view; then view by view the found
+// gems, the bands and the figures (a shaking Robot and a trembling Bunny
+// draw their jitters in that order, and the gems turn once a view), the
+// figures' opaque parts held and sent together, one batch per texture; then
+// the shots and the sparks, each step in every view before the next.
 void DrawWorldViews(const ViewSteps& steps) {
+    int spin = GetGemSpin();
+    DrawFixedBoardInViews(steps);
+    DrawHolesInViews(steps, spin);
     HoldFigures();
     for (int v = 0; v < steps.count; ++v) {
         EnterView(steps, v);
-        DrawWorld();
+        DrawGems(0);
+        DrawBands();
+        // As drawing the world leaves it in each view: a Bunny's clothes take
+        // the texture environment they find.
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         for (int p = 0; p < GetPlayerCount(); ++p) {
             ColourPib(p);
             DrawPib(p);

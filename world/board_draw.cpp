@@ -21,8 +21,10 @@ const char* const kWorldTextureFiles[kWorldTexCount] = {
 GLuint worldTextures[kWorldTexCount];
 GLuint freePoleList, floorTileList;
 // The board and the wall ring never change in play: their cells are compiled
-// once per world, at their first drawing, and replayed in every view.
-GLuint fixedCellsList, exteriorRingList, polesList;
+// once per world, at their first drawing, and replayed in every view, one
+// list for each texture and material, the texture bound around it.
+const int kFaceRunCount = 6;
+GLuint cellRunLists[kFaceRunCount], exteriorRingList, polesList;
 bool boardListsStale = true;
 unsigned polesSignature;  // of the pole values polesList was compiled from
 int texturingOn = 0;
@@ -235,42 +237,39 @@ void EmitRunFaces(const FaceRun& run, int corners) {
     MoveBatchTo(0, 0);
 }
 
-void DrawFixedCells() {
-    // Every cell's type is checked before any is drawn.
+// Every cell's type is checked before any is drawn.
+void CheckCellTypes() {
     CellPiece checked[kMostPieces];
     for (int x = 0; x < boardWidth; ++x)
         for (int y = 0; y < boardHeight; ++y)
             if (!IsHole(board[x][y])) CellPieces(board[x][y], checked);
-    for (const FaceRun& run : kFaceRuns) {
-        BindWorld(run.texture);
-        Material(run.material);
-        glBegin(GL_QUADS);
-        EmitRunFaces(run, 4);
-        glEnd();
-        glBegin(GL_TRIANGLES);  // the ramps' sides
-        EmitRunFaces(run, 3);
-        glEnd();
-    }
-    Bind(0);
 }
 
-// The hole pads turn with the gems, so they are sent afresh in each view,
-// all in one run: each corner turned about its cell's centre as the
-// model-view matrix would turn it.
-void DrawHoles() {
-    const float turn = float(2 * gemSpin) * 3.14159265f / 180;
+// The faces of one run, in its material; the caller binds its texture.
+int compilingRun = 0;
+void EmitCellRun() {
+    const FaceRun& run = kFaceRuns[compilingRun];
+    Material(run.material);
+    glBegin(GL_QUADS);
+    EmitRunFaces(run, 4);
+    glEnd();
+    glBegin(GL_TRIANGLES);  // the ramps' sides
+    EmitRunFaces(run, 3);
+    glEnd();
+}
+
+// The hole pads turn with the gems, by spin degrees each way, so they are
+// sent afresh in each view, all in one run: each corner turned about its
+// cell's centre as the model-view matrix would turn it.
+void EmitHolePads(int spin) {
+    const float turn = float(2 * spin) * 3.14159265f / 180;
     const float c = std::cos(turn), s = std::sin(turn), grow = 1.4f;
-    bool begun = false;
+    Material(kRed);
+    glBegin(GL_QUADS);
+    glNormal3f(kHolePad.nx, kHolePad.ny, kHolePad.nz);
     for (int x = 0; x < boardWidth; ++x)
         for (int y = 0; y < boardHeight; ++y) {
             if (!IsHole(board[x][y])) continue;
-            if (!begun) {
-                begun = true;
-                BindWorld(kSpiralTex);
-                Material(kRed);
-                glBegin(GL_QUADS);
-                glNormal3f(kHolePad.nx, kHolePad.ny, kHolePad.nz);
-            }
             for (int k = 0; k < kHolePad.count; ++k) {
                 const Corner& p = kHolePad.corners[k];
                 float dx = grow * (p.x - 0.5f), dy = grow * (p.y - 0.5f);
@@ -278,10 +277,14 @@ void DrawHoles() {
                 glVertex3f(x + 0.5f + c * dx - s * dy, y + 0.5f + s * dx + c * dy, p.z);
             }
         }
-    if (!begun) return;
     glEnd();
-    Bind(0);
-    BindWorld(kNewFloorTex);
+}
+
+bool AnyHole() {
+    for (int x = 0; x < boardWidth; ++x)
+        for (int y = 0; y < boardHeight; ++y)
+            if (IsHole(board[x][y])) return true;
+    return false;
 }
 
 // A square post kPoleSide wide from z0 to z1, four sides and a top, its sides
@@ -325,8 +328,8 @@ GLuint CompileList(void (*body)()) {
     return list;
 }
 
-void DrawExteriorRing() {
-    BindWorld(kWallTex);
+// The wall ring's faces, in its colour; the caller binds its texture.
+void EmitExteriorRing() {
     Material(kWallColor);
     glBegin(GL_QUADS);
     for (int x = -1; x <= boardWidth; ++x) {
@@ -338,18 +341,21 @@ void DrawExteriorRing() {
     }
     glEnd();
     MoveBatchTo(0, 0);
-    Bind(0);
 }
 
 // Compiled at the first drawing rather than at the load: a cell of an
 // unknown type is refused when the board is first drawn.
 void CompileStaleBoardLists() {
     if (!boardListsStale) return;
-    for (GLuint list : {fixedCellsList, exteriorRingList, polesList})
+    for (GLuint& list : cellRunLists)
+        if (list) glDeleteLists(list, 1);
+    for (GLuint list : {exteriorRingList, polesList})
         if (list) glDeleteLists(list, 1);
     polesList = 0;
-    fixedCellsList = CompileList(DrawFixedCells);
-    exteriorRingList = CompileList(DrawExteriorRing);
+    CheckCellTypes();
+    for (compilingRun = 0; compilingRun < kFaceRunCount; ++compilingRun)
+        cellRunLists[compilingRun] = CompileList(EmitCellRun);
+    exteriorRingList = CompileList(EmitExteriorRing);
     boardListsStale = false;
 }
 
@@ -414,10 +420,15 @@ void DrawWorld() {
 void DrawFloor() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     glColor4f(0, 0, 0, 0);
-    BindWorld(kNewFloorTex);
     CompileStaleBoardLists();
-    glCallList(fixedCellsList);
-    DrawHoles();
+    for (int r = 0; r < kFaceRunCount; ++r) {
+        BindWorld(kFaceRuns[r].texture);
+        glCallList(cellRunLists[r]);
+    }
+    if (AnyHole()) {
+        BindWorld(kSpiralTex);
+        EmitHolePads(gemSpin);
+    }
     Bind(0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
@@ -432,7 +443,9 @@ void DrawFloorTile() { DrawFace(kGroundFace); }
 void DrawExterior() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     CompileStaleBoardLists();
+    BindWorld(kWallTex);
     glCallList(exteriorRingList);
+    Bind(0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
@@ -462,11 +475,10 @@ unsigned PoleSignature() {
             h = (h ^ unsigned(poles[i][j] * 3 + poles2[i][j])) * 16777619u;
     return h;
 }
-}  // namespace
 
 // Poles turn from free to used only when a band goes up, so their batch is
 // compiled once and again only when a pole value has changed.
-void DrawPoles() {
+void CompileStalePoles() {
     CompileStaleBoardLists();
     unsigned signature = PoleSignature();
     if (!polesList || signature != polesSignature) {
@@ -474,7 +486,45 @@ void DrawPoles() {
         polesList = CompileList(EmitPoles);
         polesSignature = signature;
     }
+}
+}  // namespace
+
+void DrawPoles() {
+    CompileStalePoles();
     glCallList(polesList);
+}
+
+void DrawFixedBoardInViews(const ViewSteps& views) {
+    CompileStalePoles();
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    glColor4f(0, 0, 0, 0);
+    auto inEveryView = [&views](GLuint list) {
+        for (int v = 0; v < views.count; ++v) {
+            EnterView(views, v);
+            glCallList(list);
+        }
+    };
+    for (int r = 0; r < kFaceRunCount; ++r) {
+        BindWorld(kFaceRuns[r].texture);
+        inEveryView(cellRunLists[r]);
+    }
+    BindWorld(kWallTex);
+    inEveryView(exteriorRingList);
+    Bind(0);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    inEveryView(polesList);
+}
+
+void DrawHolesInViews(const ViewSteps& views, int firstSpin) {
+    if (!AnyHole()) return;
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    BindWorld(kSpiralTex);
+    for (int v = 0; v < views.count; ++v) {
+        EnterView(views, v);
+        EmitHolePads(firstSpin + v);
+    }
+    Bind(0);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
 void DrawFreePole() {
