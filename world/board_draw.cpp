@@ -5,11 +5,13 @@
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <vector>
 
 #include "core/keys.h"
 #include "support/helpers.h"
 #include "support/sgi_image.h"
 #include "world/board.h"
+#include "world/board_faces.h"
 #include "world/gems_bands.h"
 #include "world/nurbs_patch.h"
 
@@ -20,13 +22,17 @@ const char* const kWorldTextureFiles[kWorldTexCount] = {
 
 GLuint worldTextures[kWorldTexCount];
 GLuint freePoleList, floorTileList;
-// The board and the wall ring never change in play: their cells are compiled
-// once per world, at their first drawing, and replayed in every view, one
-// list for each texture and material, the texture bound around it.
+// The board and the wall ring never change in play: their faces are put
+// together once per world, at their first drawing, one run for each texture
+// and material, and sent in every view. The poles are put together again
+// when a band has used some.
 const int kFaceRunCount = 6;
-GLuint cellRunLists[kFaceRunCount], exteriorRingList, polesList;
+FaceRun cellRuns[kFaceRunCount], exteriorRing, poleRun;
+std::vector<BoardSolid> solids, poleSolids;
+const GLfloat* lastPoleColour;  // the material the poles leave
 bool boardListsStale = true;
-unsigned polesSignature;  // of the pole values polesList was compiled from
+bool polesBuilt = false;
+unsigned polesSignature;  // of the pole values poleRun was built from
 int texturingOn = 0;
 int gemSpin = 0;
 
@@ -214,48 +220,54 @@ void DrawPieces(const CellPiece* pieces, int n) {
 // material, quads and triangles apart: a software renderer pays for every
 // change of texture far more than for the faces. The cells are opaque,
 // depth-tested and never overlap, so the order they go in does not show.
-struct FaceRun {
+struct RunStyle {
     WorldTexture texture;
     const GLfloat* material;
 };
-const FaceRun kFaceRuns[] = {{kPurpleTex, kBlack}, {kNewFloorTex, kBlack}, {kNewFloorTex, kGrey},
+const RunStyle kFaceRuns[] = {{kPurpleTex, kBlack}, {kNewFloorTex, kBlack}, {kNewFloorTex, kGrey},
                              {kStepTex, kBlack},   {kWhitePibTex, kBlack}, {kBoxTex, kBlack}};
 
-void EmitRunFaces(const FaceRun& run, int corners) {
+// A face as the runs keep it, moved by (dx, dy, dz), every corner in the
+// colour given.
+void AddFace(FaceRun& run, const Face& f, float dx, float dy, float dz, int solid, FaceKind kind,
+             const GLfloat* const* colours = nullptr) {
+    BoardVertex v[4];
+    for (int k = 0; k < f.count; ++k) {
+        const Corner& c = f.corners[k];
+        v[k] = {{c.x + dx, c.y + dy, c.z + dz}, {f.nx, f.ny, f.nz}, {c.s, c.t}, {0, 0, 0, 0}};
+        if (colours)
+            for (int i = 0; i < 4; ++i) v[k].rgba[i] = colours[k][i];
+    }
+    run.AddFace(v, f.count, solid, kind);
+}
+
+int AddSolid(std::vector<BoardSolid>& to, float x0, float y0, float z0, float x1, float y1, float z1) {
+    to.push_back({{x0, y0, z0}, {x1, y1, z1}});
+    return int(to.size()) - 1;
+}
+
+// A raised block, a crate or a ramp is closed but for its bottom; a bridge's
+// deck is open at its ends and a floor tile is one face.
+bool IsClosedCell(int type) { return type != kFloor && type != kBridgeAlongX && type != kBridgeAlongY; }
+
+void BuildCellRuns() {
+    for (FaceRun& run : cellRuns) run.Clear();
     for (int x = 0; x < boardWidth; ++x)
         for (int y = 0; y < boardHeight; ++y) {
-            if (IsHole(board[x][y])) continue;
+            int type = board[x][y];
+            if (IsHole(type)) continue;
             CellPiece pieces[kMostPieces];
-            int n = CellPieces(board[x][y], pieces);
-            MoveBatchTo(float(x), float(y));
-            for (int k = 0; k < n; ++k) {
-                if (pieces[k].texture != run.texture || pieces[k].material != run.material) continue;
-                for (int f = 0; f < pieces[k].count; ++f)
-                    if (pieces[k].faces[f].count == corners) EmitCorners(pieces[k].faces[f]);
-            }
+            int n = CellPieces(type, pieces);
+            int solid = AddSolid(solids, float(x), float(y), 0, float(x + 1), float(y + 1), type == kFloor ? 0 : 1);
+            FaceKind kind = IsClosedCell(type) ? kClosedFace : kOpenFace;
+            for (int k = 0; k < n; ++k)
+                for (int r = 0; r < kFaceRunCount; ++r) {
+                    if (kFaceRuns[r].texture != pieces[k].texture || kFaceRuns[r].material != pieces[k].material)
+                        continue;
+                    for (int f = 0; f < pieces[k].count; ++f)
+                        AddFace(cellRuns[r], pieces[k].faces[f], float(x), float(y), 0, solid, kind);
+                }
         }
-    MoveBatchTo(0, 0);
-}
-
-// Every cell's type is checked before any is drawn.
-void CheckCellTypes() {
-    CellPiece checked[kMostPieces];
-    for (int x = 0; x < boardWidth; ++x)
-        for (int y = 0; y < boardHeight; ++y)
-            if (!IsHole(board[x][y])) CellPieces(board[x][y], checked);
-}
-
-// The faces of one run, in its material; the caller binds its texture.
-int compilingRun = 0;
-void EmitCellRun() {
-    const FaceRun& run = kFaceRuns[compilingRun];
-    Material(run.material);
-    glBegin(GL_QUADS);
-    EmitRunFaces(run, 4);
-    glEnd();
-    glBegin(GL_TRIANGLES);  // the ramps' sides
-    EmitRunFaces(run, 3);
-    glEnd();
 }
 
 // The hole pads turn with the gems, by spin degrees each way, so they are
@@ -288,37 +300,77 @@ bool AnyHole() {
 }
 
 // A square post kPoleSide wide from z0 to z1, four sides and a top, its sides
-// shading from the lower colour to the upper one: quads for a glBegin of the
-// caller, at the batch offset.
-void EmitPostSection(float z0, float z1, const GLfloat* low, const GLfloat* high) {
+// shading from the lower colour to the upper one, each face with its corners'
+// colours.
+void PostSectionFaces(float z0, float z1, const GLfloat* low, const GLfloat* high,
+                      void (*face)(const Face& f, const GLfloat* const* colours, bool top)) {
     const float s = kPoleSide;
     const float sides[4][5] = {  // normal x, y; the side's two bottom corners
         {0, -1, 0, 0, s}, {1, 0, s, 0, s}, {0, 1, s, s, -s}, {-1, 0, 0, s, -s}};
+    const GLfloat* const sideColours[4] = {low, low, high, high};
+    const GLfloat* const topColours[4] = {high, high, high, high};
     for (const auto& side : sides) {
         float x0 = side[2], y0 = side[3];
         float x1 = side[0] == 0 ? x0 + side[4] : x0;
         float y1 = side[0] == 0 ? y0 : y0 + side[4];
-        glNormal3f(side[0], side[1], 0);
-        Material(low);
-        BatchVertex(x0, y0, z0);
-        BatchVertex(x1, y1, z0);
-        Material(high);
-        BatchVertex(x1, y1, z1);
-        BatchVertex(x0, y0, z1);
+        Face f = {side[0], side[1], 0, 4, {{x0, y0, z0, 0, 0}, {x1, y1, z0, 0, 0}, {x1, y1, z1, 0, 0}, {x0, y0, z1, 0, 0}}};
+        face(f, sideColours, false);
     }
-    glNormal3f(0, 0, 1);
-    BatchVertex(0, 0, z1);
-    BatchVertex(s, 0, z1);
-    BatchVertex(s, s, z1);
-    BatchVertex(0, s, z1);
+    Face top = {0, 0, 1, 4, {{0, 0, z1, 0, 0}, {s, 0, z1, 0, 0}, {s, s, z1, 0, 0}, {0, s, z1, 0, 0}}};
+    face(top, topColours, true);
+}
+
+// Each face at the batch offset, its colour set before the corners where it
+// changes (a glBegin of the caller).
+void EmitPostFace(const Face& f, const GLfloat* const* colours, bool top) {
+    glNormal3f(f.nx, f.ny, f.nz);
+    for (int k = 0; k < f.count; ++k) {
+        if (!top && (k == 0 || colours[k] != colours[k - 1])) Material(colours[k]);
+        BatchVertex(f.corners[k].x, f.corners[k].y, f.corners[k].z);
+    }
 }
 
 void EmitFreePole() {
-    EmitPostSection(0, 0.25f, kPoleLow, kPoleMiddle);
-    EmitPostSection(0.25f, 0.5f, kPoleMiddle, kPoleHigh);
+    PostSectionFaces(0, 0.25f, kPoleLow, kPoleMiddle, EmitPostFace);
+    PostSectionFaces(0.25f, 0.5f, kPoleMiddle, kPoleHigh, EmitPostFace);
 }
 
-void EmitUsedPole() { EmitPostSection(0, 1.05f, kUsedPoleColor, kUsedPoleColor); }
+// The poles' run: each post a solid, the top of a free pole's lower section
+// inside it.
+int buildingSolid = 0;
+bool lowerSection = false;
+void AddPostFace(const Face& f, const GLfloat* const* colours, bool top) {
+    FaceKind kind = top && lowerSection ? kInnerFace : kClosedFace;
+    AddFace(poleRun, f, batchOffsetX, batchOffsetY, batchOffsetZ, buildingSolid, kind, colours);
+}
+
+void BuildPoles() {
+    poleRun.Clear();
+    poleSolids.clear();
+    lastPoleColour = nullptr;
+    for (int i = 1; i < boardWidth; ++i) {
+        for (int j = 1; j < boardHeight; ++j) {
+            for (int level = 0; level < 2; ++level) {
+                int value = (level == 0 ? poles : poles2)[i - 1][j - 1];
+                if (!value) continue;
+                float x = i - 0.05f, y = j - 0.05f, z = float(level), height = value == 1 ? 0.5f : 1.05f;
+                MoveBatchTo(x, y, z);
+                buildingSolid = AddSolid(poleSolids, x, y, z, x + kPoleSide, y + kPoleSide, z + height);
+                if (value == 1) {
+                    lowerSection = true;
+                    PostSectionFaces(0, 0.25f, kPoleLow, kPoleMiddle, AddPostFace);
+                    lowerSection = false;
+                    PostSectionFaces(0.25f, 0.5f, kPoleMiddle, kPoleHigh, AddPostFace);
+                    lastPoleColour = kPoleHigh;
+                } else {
+                    PostSectionFaces(0, 1.05f, kUsedPoleColor, kUsedPoleColor, AddPostFace);
+                    lastPoleColour = kUsedPoleColor;
+                }
+            }
+        }
+    }
+    MoveBatchTo(0, 0);
+}
 
 GLuint CompileList(void (*body)()) {
     GLuint list = glGenLists(1);
@@ -328,35 +380,28 @@ GLuint CompileList(void (*body)()) {
     return list;
 }
 
-// The wall ring's faces, in its colour; the caller binds its texture.
-void EmitExteriorRing() {
-    Material(kWallColor);
-    glBegin(GL_QUADS);
+void BuildExteriorRing() {
+    exteriorRing.Clear();
     for (int x = -1; x <= boardWidth; ++x) {
         for (int y = -1; y <= boardHeight; ++y) {
             if (!exterior[x + 1][y + 1]) continue;
-            MoveBatchTo(float(x), float(y));
-            for (const Face& face : kExteriorBlockFaces) EmitCorners(face);
+            int solid = AddSolid(solids, float(x), float(y), 0, float(x + 1), float(y + 1), 1);
+            for (const Face& face : kExteriorBlockFaces) AddFace(exteriorRing, face, float(x), float(y), 0, solid, kClosedFace);
         }
     }
-    glEnd();
-    MoveBatchTo(0, 0);
 }
 
 // Compiled at the first drawing rather than at the load: a cell of an
 // unknown type is refused when the board is first drawn.
-void CompileStaleBoardLists() {
+// Put together at the first drawing rather than at the load: a cell of an
+// unknown type is refused when the board is first drawn.
+void BuildStaleBoard() {
     if (!boardListsStale) return;
-    for (GLuint& list : cellRunLists)
-        if (list) glDeleteLists(list, 1);
-    for (GLuint list : {exteriorRingList, polesList})
-        if (list) glDeleteLists(list, 1);
-    polesList = 0;
-    CheckCellTypes();
-    for (compilingRun = 0; compilingRun < kFaceRunCount; ++compilingRun)
-        cellRunLists[compilingRun] = CompileList(EmitCellRun);
-    exteriorRingList = CompileList(EmitExteriorRing);
+    solids.clear();
+    BuildCellRuns();
+    BuildExteriorRing();
     boardListsStale = false;
+    polesBuilt = false;
 }
 
 void TranslateToPlace(int r, int c) {
@@ -417,14 +462,63 @@ void DrawWorld() {
     DrawBands();
 }
 
+namespace {
+unsigned PoleSignature() {
+    unsigned h = 2166136261u;
+    for (int i = 0; i < boardWidth - 1; ++i)
+        for (int j = 0; j < boardHeight - 1; ++j)
+            h = (h ^ unsigned(poles[i][j] * 3 + poles2[i][j])) * 16777619u;
+    return h;
+}
+
+// Poles turn from free to used only when a band goes up, so their run is
+// put together once and again only when a pole value has changed.
+void BuildStalePoles() {
+    BuildStaleBoard();
+    unsigned signature = PoleSignature();
+    if (!polesBuilt || signature != polesSignature) {
+        BuildPoles();
+        polesSignature = signature;
+        polesBuilt = true;
+    }
+}
+
+// How the board's solids and the posts stand in one view.
+struct BoardInView {
+    SolidsInView cells, posts;
+};
+void SeeBoard(BoardInView* out) {
+    SeeSolids(solids, &out->cells);
+    SeeSolids(poleSolids, &out->posts);
+}
+
+void SendCellRun(int r, const BoardInView& view) {
+    BindWorld(kFaceRuns[r].texture);
+    Material(kFaceRuns[r].material);
+    cellRuns[r].Send(view.cells, false);
+}
+
+void SendExteriorRing(const BoardInView& view) {
+    BindWorld(kWallTex);
+    Material(kWallColor);
+    exteriorRing.Send(view.cells, false);
+    Bind(0);
+}
+
+// The corners' colours are the posts' materials; the last one set stays.
+void SendPoles(const BoardInView& view) {
+    poleRun.Send(view.posts, true);
+    if (lastPoleColour) Material(lastPoleColour);
+}
+}  // namespace
+
 void DrawFloor() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     glColor4f(0, 0, 0, 0);
-    CompileStaleBoardLists();
-    for (int r = 0; r < kFaceRunCount; ++r) {
-        BindWorld(kFaceRuns[r].texture);
-        glCallList(cellRunLists[r]);
-    }
+    BuildStaleBoard();
+    BoardInView view;
+    SeeBoard(&view);
+    for (int r = 0; r < kFaceRunCount; ++r) SendCellRun(r, view);
     if (AnyHole()) {
         BindWorld(kSpiralTex);
         EmitHolePads(gemSpin);
@@ -442,77 +536,48 @@ void DrawFloorTile() { DrawFace(kGroundFace); }
 
 void DrawExterior() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-    CompileStaleBoardLists();
-    BindWorld(kWallTex);
-    glCallList(exteriorRingList);
-    Bind(0);
+    BuildStaleBoard();
+    BoardInView view;
+    SeeBoard(&view);
+    SendExteriorRing(view);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
-namespace {
-// Every pole in one batch of quads.
-void EmitPoles() {
-    glBegin(GL_QUADS);
-    for (int i = 1; i < boardWidth; ++i) {
-        for (int j = 1; j < boardHeight; ++j) {
-            for (int level = 0; level < 2; ++level) {
-                int value = (level == 0 ? poles : poles2)[i - 1][j - 1];
-                if (!value) continue;
-                MoveBatchTo(i - 0.05f, j - 0.05f, float(level));
-                if (value == 1) EmitFreePole();
-                else EmitUsedPole();
-            }
-        }
-    }
-    glEnd();
-    MoveBatchTo(0, 0);
-}
-
-unsigned PoleSignature() {
-    unsigned h = 2166136261u;
-    for (int i = 0; i < boardWidth - 1; ++i)
-        for (int j = 0; j < boardHeight - 1; ++j)
-            h = (h ^ unsigned(poles[i][j] * 3 + poles2[i][j])) * 16777619u;
-    return h;
-}
-
-// Poles turn from free to used only when a band goes up, so their batch is
-// compiled once and again only when a pole value has changed.
-void CompileStalePoles() {
-    CompileStaleBoardLists();
-    unsigned signature = PoleSignature();
-    if (!polesList || signature != polesSignature) {
-        if (polesList) glDeleteLists(polesList, 1);
-        polesList = CompileList(EmitPoles);
-        polesSignature = signature;
-    }
-}
-}  // namespace
-
 void DrawPoles() {
-    CompileStalePoles();
-    glCallList(polesList);
+    BuildStalePoles();
+    BoardInView view;
+    SeeBoard(&view);
+    SendPoles(view);
 }
 
 void DrawFixedBoardInViews(const ViewSteps& views) {
-    CompileStalePoles();
+    BuildStalePoles();
+    const int kMostViews = 4;
+    BoardInView seen[kMostViews];
+    int count = views.count < kMostViews ? views.count : kMostViews;
+    for (int v = 0; v < count; ++v) {
+        EnterView(views, v);
+        SeeBoard(&seen[v]);
+    }
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     glColor4f(0, 0, 0, 0);
-    auto inEveryView = [&views](GLuint list) {
-        for (int v = 0; v < views.count; ++v) {
+    auto inEveryView = [&](auto send) {
+        for (int v = 0; v < count; ++v) {
             EnterView(views, v);
-            glCallList(list);
+            send(seen[v]);
         }
     };
     for (int r = 0; r < kFaceRunCount; ++r) {
         BindWorld(kFaceRuns[r].texture);
-        inEveryView(cellRunLists[r]);
+        Material(kFaceRuns[r].material);
+        inEveryView([r](const BoardInView& view) { cellRuns[r].Send(view.cells, false); });
     }
     BindWorld(kWallTex);
-    inEveryView(exteriorRingList);
+    Material(kWallColor);
+    inEveryView([](const BoardInView& view) { exteriorRing.Send(view.cells, false); });
     Bind(0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    inEveryView(polesList);
+    inEveryView(SendPoles);
 }
 
 void DrawHolesInViews(const ViewSteps& views, int firstSpin) {
