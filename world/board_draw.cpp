@@ -627,12 +627,114 @@ void DrawDiamond() {
     glEnd();
 }
 
+namespace {
+// The wire dodecahedron as GLUT draws it: twelve loops of five of its twenty
+// corners, each loop with its face's normal.
+const float kP = 1.61803398875f, kQ = 0.61803398875f, kA = 0.850650808352f, kB = 0.525731112119f;
+const float kDodecahedronCorners[20][3] = {
+    {0, kP, kQ},   {-1, 1, 1},   {-kQ, 0, kP},  {kQ, 0, kP},  {1, 1, 1},     {0, kP, -kQ},   {1, 1, -1},
+    {kQ, 0, -kP},  {-kQ, 0, -kP}, {-1, 1, -1},  {0, -kP, kQ}, {1, -1, 1},    {-1, -1, 1},    {0, -kP, -kQ},
+    {-1, -1, -1},  {1, -1, -1},  {kP, -kQ, 0},  {kP, kQ, 0},  {-kP, kQ, 0},  {-kP, -kQ, 0}};
+struct WireLoop {
+    float normal[3];
+    int corners[5];
+};
+const WireLoop kDodecahedronLoops[12] = {
+    {{0, kB, kA}, {0, 1, 2, 3, 4}},      {{0, kB, -kA}, {5, 6, 7, 8, 9}},     {{0, -kB, kA}, {10, 11, 3, 2, 12}},
+    {{0, -kB, -kA}, {13, 14, 8, 7, 15}}, {{kA, 0, kB}, {3, 11, 16, 17, 4}},   {{-kA, 0, kB}, {2, 1, 18, 19, 12}},
+    {{kA, 0, -kB}, {7, 6, 17, 16, 15}},  {{-kA, 0, -kB}, {8, 14, 19, 18, 9}}, {{kB, kA, 0}, {17, 6, 5, 0, 4}},
+    {{kB, -kA, 0}, {16, 11, 10, 13, 15}}, {{-kB, kA, 0}, {18, 1, 0, 5, 9}},   {{-kB, -kA, 0}, {19, 14, 13, 10, 12}}};
+
+struct LineVertex {
+    float p[3], n[3], rgba[4];
+};
+
+// A found gem's wire as the matrices of DrawGemAt and DrawGem3D would place
+// it, every loop's edges as separate lines: from (x, y, z) turned a quarter
+// about z when across, then scaled along its border and spun about it. The
+// normals go through the inverse transpose of the same, as GL turns them.
+void AddGemLines(std::vector<LineVertex>& out, double x, double y, float z, bool across, const GemSlot* gem) {
+    float spin = float(gemSpin) * 3.14159265f / 180, c = std::cos(spin), s = std::sin(spin);
+    const float scale[3] = {0.18f, 0.06f, 0.06f};
+    auto place = [&](const float* v, bool normal, float* out3) {
+        float r[3] = {v[0], c * v[1] - s * v[2], s * v[1] + c * v[2]};  // spun about x
+        for (int k = 0; k < 3; ++k) r[k] = normal ? r[k] / scale[k] : r[k] * scale[k];
+        float tx = across ? -r[1] : r[0], ty = across ? r[0] : r[1];
+        out3[0] = normal ? tx : float(x) + tx;
+        out3[1] = normal ? ty : float(y) + ty;
+        out3[2] = normal ? r[2] : z + r[2];
+    };
+    LineVertex v{{0, 0, 0}, {0, 0, 0}, {float(gem->red), float(gem->green), float(gem->blue), 1}};
+    for (const WireLoop& loop : kDodecahedronLoops) {
+        place(loop.normal, true, v.n);
+        for (int k = 0; k < 5; ++k)
+            for (int end : {k, (k + 1) % 5}) {
+                place(kDodecahedronCorners[loop.corners[end]], false, v.p);
+                out.push_back(v);
+            }
+    }
+}
+
+// Every found gem of the view in one run of lines, each in its colour as its
+// front ambient and diffuse material (with lighting off, in the current
+// colour); the material the last gem set stays.
+void DrawGemWires() {
+    static std::vector<LineVertex> lines;
+    lines.clear();
+    const GemSlot* last = nullptr;
+    for (int r = 0; r < GetEdgeRowCount(); ++r)
+        for (int c = 0; c < GetEdgeRowLength(r); ++c)
+            for (int level = 0; level < 2; ++level) {
+                const GemSlot* gem = &(level ? gems2 : gems)[r][c];
+                if (gem->value != 2) continue;
+                double x, y;
+                GetEdgePoint(r, c, &x, &y);
+                AddGemLines(lines, x, y, float(level) + 0.25f, r % 2 == 1, gem);
+                last = gem;
+            }
+    if (!last) return;
+    bool lit = glIsEnabled(GL_LIGHTING);
+    const GLsizei stride = sizeof(LineVertex);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, stride, lines[0].p);
+    glNormalPointer(GL_FLOAT, stride, lines[0].n);
+    if (lit) {
+        glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+        glEnable(GL_COLOR_MATERIAL);
+        glEnableClientState(GL_COLOR_ARRAY);
+        glColorPointer(4, GL_FLOAT, stride, lines[0].rgba);
+    }
+    glDrawArrays(GL_LINES, 0, GLsizei(lines.size()));
+    if (lit) {
+        glDisableClientState(GL_COLOR_ARRAY);
+        glDisable(GL_COLOR_MATERIAL);
+    }
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    Material(lines.back().rgba);
+}
+}  // namespace
+
+void GemWireLoops(float corners[60][3], float normals[60][3]) {
+    for (int f = 0; f < 12; ++f)
+        for (int k = 0; k < 5; ++k)
+            for (int i = 0; i < 3; ++i) {
+                corners[f * 5 + k][i] = kDodecahedronCorners[kDodecahedronLoops[f].corners[k]][i];
+                normals[f * 5 + k][i] = kDodecahedronLoops[f].normal[i];
+            }
+}
+
 void DrawGems(int mapMode) {
-    for (int r = 0; r < GetEdgeRowCount(); ++r) {
-        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
-            if (gems[r][c].value == 2) DrawGemAt(r, c, &gems[r][c], mapMode, false);
-            if (gems2[r][c].value == 2) DrawGemAt(r, c, &gems2[r][c], mapMode, true);
+    if (mapMode) {
+        for (int r = 0; r < GetEdgeRowCount(); ++r) {
+            for (int c = 0; c < GetEdgeRowLength(r); ++c) {
+                if (gems[r][c].value == 2) DrawGemAt(r, c, &gems[r][c], mapMode, false);
+                if (gems2[r][c].value == 2) DrawGemAt(r, c, &gems2[r][c], mapMode, true);
+            }
         }
+    } else {
+        DrawGemWires();
     }
     gemSpin = (gemSpin + 1) % 360;
 }
