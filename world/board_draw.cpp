@@ -598,23 +598,32 @@ void DrawFreePole() {
     glEnd();
 }
 
+// The markers go out in one run: first the small posts of free upper poles,
+// then every diamond, each placed as DrawDiamond's scale would place it. A
+// post and its diamond keep their order; markers of two vertices never
+// overlap.
 void DrawPoleMarkers() {
     glColor4f(1, 1, 0, 0.6f);
-    for (int i = 1; i < boardWidth; ++i) {
+    auto marked = [](int i, int j) {
+        int ground = poles[i - 1][j - 1], upper = poles2[i - 1][j - 1];
+        return ground ? ground == 1 : upper != 0;  // a used ground pole shows nothing
+    };
+    for (int i = 1; i < boardWidth; ++i)
         for (int j = 1; j < boardHeight; ++j) {
-            int ground = poles[i - 1][j - 1], upper = poles2[i - 1][j - 1];
-            if (!ground && !upper) continue;
+            if (poles[i - 1][j - 1] || poles2[i - 1][j - 1] != 1) continue;
             glPushMatrix();
             glTranslatef(i - 0.05f, j - 0.05f, 0);
-            if (ground) {
-                if (ground == 1) DrawDiamond();  // a used ground pole shows nothing
-            } else {
-                if (upper == 1) glCallList(freePoleList);
-                DrawDiamond();
-            }
+            glCallList(freePoleList);
             glPopMatrix();
         }
-    }
+    static const float kDiamond[4][2] = {{-0.5f, 0}, {0, 0.5f}, {0.5f, 0}, {0, -0.5f}};
+    glBegin(GL_QUADS);
+    for (int i = 1; i < boardWidth; ++i)
+        for (int j = 1; j < boardHeight; ++j) {
+            if (!marked(i, j)) continue;
+            for (const auto& k : kDiamond) glVertex3f(0.2f * k[0] + (i - 0.05f), 0.2f * k[1] + (j - 0.05f), 0);
+        }
+    glEnd();
 }
 
 void DrawDiamond() {
