@@ -52,10 +52,10 @@ Held* NewHeld(std::vector<std::unique_ptr<Held>>& pool, size_t index) {
 
 // The state sending is done in, and what it changes, kept to be put back.
 struct SendingState {
-    GLint texture, mode, matrixMode, viewport[4];
+    GLint texture, mode, matrixMode;
     GLboolean culling, normalizing;
-    float projection[16];
-    const PixelView* view = nullptr;
+    PixelView found;  // the viewport and projection as found
+    const PixelView* view = &found;
     const HeldState* state = nullptr;
     bool colourBothFaces = false;
 
@@ -63,8 +63,7 @@ struct SendingState {
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
         glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
         glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        found = CurrentPixelView(true);
         culling = glIsEnabled(GL_CULL_FACE);
         normalizing = glIsEnabled(GL_NORMALIZE);
         glMatrixMode(GL_MODELVIEW);
@@ -79,23 +78,21 @@ struct SendingState {
         if (culling) glEnable(GL_CULL_FACE);
         else glDisable(GL_CULL_FACE);
         if (normalizing) glEnable(GL_NORMALIZE);
-        glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
-        glMatrixMode(GL_PROJECTION);
-        glLoadMatrixf(projection);
-        glMatrixMode(GL_MODELVIEW);
+        Enter(found);
         glPopMatrix();
         glMatrixMode(GLenum(matrixMode));
     }
-    // Changes only what differs from the batch sent before.
+    // Changes only what differs from the view and state before.
+    void Enter(const PixelView& v) {
+        if (SameView(*view, v)) return;
+        glViewport(GLint(v.viewport[0]), GLint(v.viewport[1]), GLsizei(v.viewport[2]), GLsizei(v.viewport[3]));
+        glMatrixMode(GL_PROJECTION);
+        glLoadMatrixf(v.clip);  // of eye coordinates: the projection
+        glMatrixMode(GL_MODELVIEW);
+        view = &v;
+    }
     void Enter(const Held& h) {
-        if (!view || !SameView(*view, h.view)) {
-            const float* vp = h.view.viewport;
-            glViewport(GLint(vp[0]), GLint(vp[1]), GLsizei(vp[2]), GLsizei(vp[3]));
-            glMatrixMode(GL_PROJECTION);
-            glLoadMatrixf(h.view.clip);  // of eye coordinates: the projection
-            glMatrixMode(GL_MODELVIEW);
-            view = &h.view;
-        }
+        Enter(h.view);
         const HeldState& s = h.state;
         if (!state || s.colourBothFaces != colourBothFaces) FigureBatch::BeginSending(s.colourBothFaces);
         if (!state || s.textureMode != state->textureMode) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, s.textureMode);
