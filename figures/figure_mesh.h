@@ -3,6 +3,7 @@
 // are placed by matrices of our own and sent as one batch per texture.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 // A matrix stack that works as glTranslate, glScale and glRotate would.
@@ -144,6 +145,7 @@ public:
     // is left out would have drawn nothing.
     void KeepWhatShowsIn(const PixelView& view, bool backFacesCulled);
     bool Empty() const { return vertices_.empty(); }
+    size_t TriangleCount() const { return indices_.size() / 3; }
     // Batches are sent between these two, at the current modelview matrix,
     // each vertex's colour the material of both faces or of the front faces
     // only.
