@@ -125,25 +125,29 @@ void BM_WalkingPibSparksUpdate(benchmark::State& state) {
 BENCHMARK(BM_WalkingPibSparksUpdate)->Unit(benchmark::kMicrosecond);
 
 // Every pib's sparks in each of the four views, as the game screen draws
-// them after the world.
-void BM_WalkingPibSparksDraw(benchmark::State& state) {
-    WalkingPibs pibs;
+// them after the world: each emitter's puffs and then its sparks in every
+// view in turn.
+void EnterWalkingView(int v) {
     double scaleX, scaleY;
     ViewScale(4, windowWidth, windowHeight, &scaleX, &scaleY);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    ScreenRect view = PlayerView(4, v, windowWidth, windowHeight);
+    glViewport(view.x, view.y, view.width, view.height);
+    SetupCameraView(scaleX, scaleY, v);
+}
+
+void BM_WalkingPibSparksDraw(benchmark::State& state) {
+    WalkingPibs pibs;
     glEnable(GL_LIGHTING);
     glEnable(GL_TEXTURE_2D);
+    SparkEmitter* sparks[8];
+    for (int p = 0; p < 4; ++p) {
+        sparks[2 * p] = GetPibSparksA(p);
+        sparks[2 * p + 1] = GetPibSparksB(p);
+    }
     for (auto _ : state) {
-        for (int v = 0; v < 4; ++v) {
-            glMatrixMode(GL_MODELVIEW);
-            glLoadIdentity();
-            ScreenRect view = PlayerView(4, v, windowWidth, windowHeight);
-            glViewport(view.x, view.y, view.width, view.height);
-            SetupCameraView(scaleX, scaleY, v);
-            for (int p = 0; p < 4; ++p) {
-                DrawSparkEmitter(GetPibSparksA(p));
-                DrawSparkEmitter(GetPibSparksB(p));
-            }
-        }
+        DrawSparkEmittersInViews(sparks, 8, {4, EnterWalkingView});
         glFinish();
     }
     state.counters["sparks"] = pibs.Count();

@@ -9,6 +9,7 @@
 #include "core/screen_layout.h"
 #include "effects/spark_emitter.h"
 #include "figures/bunny.h"
+#include "figures/figure_pool.h"
 #include "players/camera.h"
 #include "players/creatures.h"
 #include "players/pib.h"
@@ -132,19 +133,76 @@ void UpdatePibSparks() {
     }
 }
 
-void DrawWorldView() {
-    DrawWorld();
-    for (int p = 0; p < GetPlayerCount(); ++p) {
-        ColourPib(p);
-        DrawPib(p);
-    }
-    DrawCreatures();
-    DrawShots();
-    for (int p = 0; p < GetPlayerCount(); ++p) {
-        DrawSparkEmitter(GetPibSparksA(p));
-        DrawSparkEmitter(GetPibSparksB(p));
+namespace {
+// Each view's place on the window and its camera, worked out once a frame.
+struct View {
+    ScreenRect rect;
+    float projection[16], modelview[16];
+};
+View views[4];
+
+void EnterPlayerView(int p) {
+    const View& v = views[p];
+    glViewport(v.rect.x, v.rect.y, v.rect.width, v.rect.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(v.projection);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(v.modelview);
+}
+
+void SetUpViews(int players) {
+    double scaleX, scaleY;
+    ViewScale(players, windowWidth, windowHeight, &scaleX, &scaleY);
+    for (int p = 0; p < players; ++p) {
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        View& v = views[p];
+        v.rect = PlayerView(players, p, windowWidth, windowHeight);
+        glViewport(v.rect.x, v.rect.y, v.rect.width, v.rect.height);
+        SetupCameraView(scaleX, scaleY, p);
+        glGetFloatv(GL_PROJECTION_MATRIX, v.projection);
+        glGetFloatv(GL_MODELVIEW_MATRIX, v.modelview);
     }
 }
+}  // namespace
+
+// What each view shows, in this order: the world, every active pib, the
+// creatures, the shots, every pib's sparks. The board's fixed parts and the
+// hole pads go first, each step in every view; then view by view the found
+// gems, the bands and the figures (a shaking Robot and a trembling Bunny
+// draw their jitters in that order, and the gems turn once a view), the
+// figures' opaque parts held and sent together, one batch per texture; then
+// the shots and the sparks, each step in every view before the next.
+void DrawWorldViews(const ViewSteps& steps) {
+    int spin = GetGemSpin();
+    DrawFixedBoardInViews(steps);
+    DrawHolesInViews(steps, spin);
+    HoldFigures();
+    for (int v = 0; v < steps.count; ++v) {
+        EnterView(steps, v);
+        DrawGems(0);
+        DrawBands();
+        // As drawing the world leaves it in each view: a Bunny's clothes take
+        // the texture environment they find.
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        for (int p = 0; p < GetPlayerCount(); ++p) {
+            ColourPib(p);
+            DrawPib(p);
+        }
+        DrawCreatures();
+    }
+    StopHoldingFigures();
+    DrawShotsInViews(steps);
+    SparkEmitter* sparks[8];
+    int count = 0;
+    for (int p = 0; p < GetPlayerCount(); ++p) {
+        sparks[count++] = GetPibSparksA(p);
+        sparks[count++] = GetPibSparksB(p);
+    }
+    DrawSparkEmittersInViews(sparks, count, steps);
+}
+
+void DrawWorldView() { DrawWorldViews(kPresentView); }
 
 void DrawDividers(int players) {
     DividerPiece pieces[4];
@@ -154,16 +212,8 @@ void DrawDividers(int players) {
 
 void LayoutViews(int players) {
     UpdatePibSparks();
-    double scaleX, scaleY;
-    ViewScale(players, windowWidth, windowHeight, &scaleX, &scaleY);
-    for (int p = 0; p < players; ++p) {
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        ScreenRect view = PlayerView(players, p, windowWidth, windowHeight);
-        glViewport(view.x, view.y, view.width, view.height);
-        SetupCameraView(scaleX, scaleY, p);
-        DrawWorldView();
-    }
+    SetUpViews(players);
+    DrawWorldViews({players, EnterPlayerView});
     DrawDividers(players);
 }
 

@@ -1,11 +1,16 @@
 // The game screen: one view per player, the HUD strip and the minimap.
 #pragma once
 
+#include "support/view_steps.h"
+
 void DrawGameScreen();
 
 // The views of every active player with their dividers.
 void LayoutViews(int players);
+// The contents of one view: that of the present GL state, or of each of
+// several views a step at a time.
 void DrawWorldView();
+void DrawWorldViews(const ViewSteps& steps);
 void UpdatePibSparks();
 void DrawDividers(int players);
 

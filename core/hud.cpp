@@ -62,8 +62,14 @@ void DrawBackground() {
     glEnd();
 }
 
-void DrawIcon(unsigned texture, bool blended) {
-    glBindTexture(GL_TEXTURE_2D, texture);
+// Where slot p has its origin on the strip.
+float SlotX(int p) { return kSlotWidth * p + 10; }
+const float kSlotY = 10;
+
+// Every slot's icon in one run: the gem blended over the strip, or the head
+// shown alone.
+void DrawIcons(int players, bool blended) {
+    glBindTexture(GL_TEXTURE_2D, screenTextures[blended ? kTexGem : kTexHead]);
     if (blended) {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -73,51 +79,61 @@ void DrawIcon(unsigned texture, bool blended) {
     }
     glColor4f(1, 1, 1, 1);
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(0, 0);
-    glTexCoord2f(1, 0);
-    glVertex2f(20, 0);
-    glTexCoord2f(1, 1);
-    glVertex2f(20, 70);
-    glTexCoord2f(0, 1);
-    glVertex2f(0, 70);
+    for (int p = 0; p < players; ++p) {
+        float x = SlotX(p), y = kSlotY;
+        glTexCoord2f(0, 0);
+        glVertex2f(x, y);
+        glTexCoord2f(1, 0);
+        glVertex2f(x + 20, y);
+        glTexCoord2f(1, 1);
+        glVertex2f(x + 20, y + 70);
+        glTexCoord2f(0, 1);
+        glVertex2f(x, y + 70);
+    }
     glEnd();
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_BLEND);
 }
 
-void DrawEnergyBar(double energy) {
-    glPushMatrix();
-    glTranslatef(70, 0, 0);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(0, 0);
-    glVertex2f(kBarLength, 0);
-    glVertex2f(kBarLength, kBarHeight);
-    glVertex2f(0, kBarHeight);
+// Every slot's bar in its player's colour: the outlines, then the filled
+// lengths (full at energy 100).
+void DrawEnergyBars(int players) {
+    glBegin(GL_LINES);
+    for (int p = 0; p < players; ++p) {
+        SetPibColor(p);
+        float x = SlotX(p) + 70, y = kSlotY;
+        const float loop[5][2] = {{x, y}, {x + kBarLength, y}, {x + kBarLength, y + kBarHeight}, {x, y + kBarHeight}, {x, y}};
+        for (int k = 0; k < 4; ++k) {
+            glVertex2f(loop[k][0], loop[k][1]);
+            glVertex2f(loop[k + 1][0], loop[k + 1][1]);
+        }
+    }
     glEnd();
-    float length = float(EnergyBarLength(energy));
     glBegin(GL_QUADS);
-    DrawQuad(0, 0, length, kBarHeight, 0);
+    for (int p = 0; p < players; ++p) {
+        SetPibColor(p);
+        float x = SlotX(p) + 70;
+        DrawQuad(x, kSlotY, x + float(EnergyBarLength(GetPibEnergy(p))), kSlotY + kBarHeight, 0);
+    }
     glEnd();
-    glPopMatrix();
 }
 
-void DrawPlayerSlot(int p, bool onePlayer) {
-    glPushMatrix();
-    glTranslatef(kSlotWidth * p + 10, 10, 0);
-    if (onePlayer) {
-        DrawIcon(screenTextures[kTexHead], false);
-        glColor3f(1, 1, 1);
-        DrawBigText(30, 10, LivesText(GetPibLives(p)));
-    } else {
-        DrawIcon(screenTextures[kTexGem], true);
-        glColor3f(1, 1, 1);
-        DrawBigText(30, 10, ScoreText(GetPibScore(p)));
+// The slots never overlap, but within a slot the parts are all drawn at one
+// depth, where the first drawn keeps its pixels: each goes in the order it
+// always had (icon, count, name, bar), every slot's icons first, then every
+// count, every name, every bar, so that the renderer changes texture,
+// blending and text colour once a kind rather than once a slot.
+void DrawSlots(int players) {
+    bool onePlayer = players == 1;
+    DrawIcons(players, !onePlayer);
+    glColor3f(1, 1, 1);
+    for (int p = 0; p < players; ++p)
+        DrawBigText(SlotX(p) + 30, kSlotY + 10, onePlayer ? LivesText(GetPibLives(p)) : ScoreText(GetPibScore(p)));
+    for (int p = 0; p < players; ++p) {
+        SetPibColor(p);
+        DrawSmallText(SlotX(p) + 30, kSlotY + 50, kHeroNames[p]);
     }
-    SetPibColor(p);
-    DrawSmallText(30, 50, kHeroNames[p]);
-    DrawEnergyBar(GetPibEnergy(p));
-    glPopMatrix();
+    DrawEnergyBars(players);
 }
 
 void DrawGemsLeft() {
@@ -162,8 +178,7 @@ void DrawHud() {
     // the strip's plain parts are drawn untextured.
     glBindTexture(GL_TEXTURE_2D, 0);
     DrawBackground();
-    int players = GetPlayerCount();
-    for (int p = 0; p < players && p < 4; ++p) DrawPlayerSlot(p, players == 1);
+    DrawSlots(ClampInt(GetPlayerCount(), 0, 4));
     DrawGemsLeft();
     glEnable(GL_LIGHTING);
 }

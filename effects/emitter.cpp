@@ -152,9 +152,7 @@ void DrawEmitter(Emitter* e) {
         BeginQuadRun(e->mode == kSteam ? steamTexture : fireTexture);
         for (const Particle& p : e->slots) {
             float h = p.size / 30 / shrink;
-            if (!BillboardInView(b, p.x, p.y, p.z, h)) continue;
-            SetGlowMaterial(p.colour, 0.4f);
-            BillboardQuad(b, p.x, p.y, p.z, h);
+            if (BillboardInView(b, p.x, p.y, p.z, h)) GlowingBillboardQuad(b, p.x, p.y, p.z, h, p.colour, 0.4f, nullptr);
         }
         EndQuadRun();
         SetFrontAmbientDiffuse(e->slots.back().colour[0], e->slots.back().colour[1],

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <vector>
 
 EmissionClock StartEmissionClock(int now, float rate) { return {double(now), 0, rate}; }
 
@@ -47,18 +48,31 @@ void ViewPlanes(const float* modelview, float planes[6][4]) {
 }
 }  // namespace
 
-Billboard BeginBillboards() {
+Billboard ViewBillboard() {
     float m[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, m);
     Billboard b = {{m[0], m[4], m[8]}, {m[1], m[5], m[9]}, {}, 0};
     b.reach = Length3(b.right) + Length3(b.up);
     ViewPlanes(m, b.planes);
+    return b;
+}
+
+void FaceViewer(const Billboard& b) {
     const float* r = b.right;
     const float* u = b.up;
     glNormal3f(r[1] * u[2] - r[2] * u[1], r[2] * u[0] - r[0] * u[2], r[0] * u[1] - r[1] * u[0]);
+}
+
+void StartBlendedQuads() {
     glDepthMask(GL_FALSE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+Billboard BeginBillboards() {
+    Billboard b = ViewBillboard();
+    FaceViewer(b);
+    StartBlendedQuads();
     return b;
 }
 
@@ -67,13 +81,85 @@ void EndBillboards() {
     glDepthMask(GL_TRUE);
 }
 
+namespace {
+// The run being gathered: drawing is single-threaded.
+struct QuadRun {
+    unsigned texture = 0;
+    bool bound = false;  // the texture, at the first quads sent
+    bool glowing = false, unlitGiven = false;
+    std::vector<float> xyz, st, glow, unlit;  // per corner
+} run;
+
+void AddCorners(const Billboard& b, float x, float y, float z, float h) {
+    const float* r = b.right;
+    const float* u = b.up;
+    const float corners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};  // along right, along up
+    for (const auto& k : corners) {
+        run.xyz.insert(run.xyz.end(), {x + (k[0] * r[0] + k[1] * u[0]) * h, y + (k[0] * r[1] + k[1] * u[1]) * h,
+                                       z + (k[0] * r[2] + k[1] * u[2]) * h});
+        run.st.insert(run.st.end(), {k[0] > 0 ? 1.0f : 0.0f, k[1] > 0 ? 1.0f : 0.0f});
+    }
+}
+
+// A glowing quad's emission equals its ambient and diffuse colour c, so GL
+// lights it as c times (1 + the scene's ambient) plus the lights' share:
+// with the colour tracked as ambient and diffuse material, no emission and
+// the scene's ambient raised by one, every quad of the run is lit exactly
+// so, and the run goes out as one array.
+void SendGlowingRun(GLsizei corners) {
+    bool lit = glIsEnabled(GL_LIGHTING);
+    if (!lit && !run.unlitGiven) {
+        glDrawArrays(GL_QUADS, 0, corners);
+        return;
+    }
+    float current[4], ambient[4];
+    glGetFloatv(GL_CURRENT_COLOR, current);
+    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    if (lit) {
+        const float raised[4] = {ambient[0] + 1, ambient[1] + 1, ambient[2] + 1, ambient[3]};
+        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, raised);
+        SetFrontEmission(0, 0, 0, 0);
+        glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+        glEnable(GL_COLOR_MATERIAL);
+    }
+    glEnableClientState(GL_COLOR_ARRAY);
+    glColorPointer(4, GL_FLOAT, 0, lit ? run.glow.data() : run.unlit.data());
+    glDrawArrays(GL_QUADS, 0, corners);
+    glDisableClientState(GL_COLOR_ARRAY);
+    if (lit) {
+        glDisable(GL_COLOR_MATERIAL);
+        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    }
+    glColor4fv(current);
+}
+}  // namespace
+
 void BeginQuadRun(unsigned texture) {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
+    run.texture = texture;
+    run.bound = false;
+    run.glowing = run.unlitGiven = false;
+    for (std::vector<float>* v : {&run.xyz, &run.st, &run.glow, &run.unlit}) v->clear();
+}
+
+void SendQuadRun() {
+    GLsizei corners = GLsizei(run.xyz.size() / 3);
+    if (corners > 0) {
+        if (!run.bound) glBindTexture(GL_TEXTURE_2D, run.texture);
+        run.bound = true;
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, run.xyz.data());
+        glTexCoordPointer(2, GL_FLOAT, 0, run.st.data());
+        if (run.glowing) SendGlowingRun(corners);
+        else glDrawArrays(GL_QUADS, 0, corners);
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+    }
+    for (std::vector<float>* v : {&run.xyz, &run.st, &run.glow, &run.unlit}) v->clear();
 }
 
 void EndQuadRun() {
-    glEnd();
+    SendQuadRun();
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
@@ -84,17 +170,17 @@ int BillboardInView(const Billboard& b, float x, float y, float z, float h) {
     return 1;
 }
 
-void BillboardQuad(const Billboard& b, float x, float y, float z, float h) {
-    const float* r = b.right;
-    const float* u = b.up;
-    glTexCoord2f(0, 0);
-    glVertex3f(x - (r[0] + u[0]) * h, y - (r[1] + u[1]) * h, z - (r[2] + u[2]) * h);
-    glTexCoord2f(1, 0);
-    glVertex3f(x + (r[0] - u[0]) * h, y + (r[1] - u[1]) * h, z + (r[2] - u[2]) * h);
-    glTexCoord2f(1, 1);
-    glVertex3f(x + (r[0] + u[0]) * h, y + (r[1] + u[1]) * h, z + (r[2] + u[2]) * h);
-    glTexCoord2f(0, 1);
-    glVertex3f(x + (u[0] - r[0]) * h, y + (u[1] - r[1]) * h, z + (u[2] - r[2]) * h);
+void BillboardQuad(const Billboard& b, float x, float y, float z, float h) { AddCorners(b, x, y, z, h); }
+
+void GlowingBillboardQuad(const Billboard& b, float x, float y, float z, float h, const float* rgb, float alpha,
+                          const float* unlit) {
+    AddCorners(b, x, y, z, h);
+    run.glowing = true;
+    run.unlitGiven = unlit != nullptr;
+    for (int k = 0; k < 4; ++k) {
+        run.glow.insert(run.glow.end(), {rgb[0], rgb[1], rgb[2], alpha});
+        if (unlit) run.unlit.insert(run.unlit.end(), unlit, unlit + 4);
+    }
 }
 
 void SetFrontEmission(float r, float g, float b, float a) {

@@ -72,17 +72,33 @@ struct Billboard {
 Billboard BeginBillboards();
 // Turns blending off and depth writes back on.
 void EndBillboards();
+// The parts of BeginBillboards: the axes and volume of the present view, the
+// normal toward its viewer, and depth writes off with blending on.
+Billboard ViewBillboard();
+void FaceViewer(const Billboard& b);
+void StartBlendedQuads();
 
-// Quads that share one texture go out in one run: the texture is bound at the
-// run's start and unbound at its end. Runs keep the particles' slot order.
+// Quads that share one texture go out in one run, sent as one array with the
+// texture bound, which is unbound at the run's end: the renderer pays for
+// each call far more than for the quads. Runs keep the particles' slot order.
 void BeginQuadRun(unsigned texture);
+// Sends the quads gathered so far, keeping the texture bound: a run may go
+// on in another view.
+void SendQuadRun();
 void EndQuadRun();
 // 0 when the quad of half-size h at (x, y, z) lies wholly outside the view:
 // it would make no pixel, and each quad costs the renderer far more than
 // this test.
 int BillboardInView(const Billboard& b, float x, float y, float z, float h);
-// One quad of half-size h centred at (x, y, z), inside a run.
+// One quad of half-size h centred at (x, y, z), inside a run, in the
+// material set before the run.
 void BillboardQuad(const Billboard& b, float x, float y, float z, float h);
+// A glowing quad: its colour (rgb, alpha) is its front emission, ambient and
+// diffuse material at once. With lighting off it shows its unlit colour
+// (rgba), or the current colour when none is given. A run's quads are all
+// glowing or none.
+void GlowingBillboardQuad(const Billboard& b, float x, float y, float z, float h, const float* rgb, float alpha,
+                          const float* unlit);
 
 // Sets the front emission and ambient-and-diffuse colours to (r, g, b, a).
 void SetGlowMaterial(const float* rgb, float a);

@@ -209,31 +209,68 @@ void SparkQuad(const SparkParticle& s, float* centre, float* h) {
 }
 }  // namespace
 
+namespace {
+// The quads of one kind (puffs 1, flying sparks 0) that show in the view,
+// added to the run of that kind, begun at the first of them; whether there
+// were any.
+bool AddSparkQuads(const SparkEmitter* e, int kind, const Billboard& b, bool* begun) {
+    bool any = false;
+    for (const SparkParticle& s : e->slots) {
+        float c[3], h;
+        SparkQuad(s, c, &h);
+        if (s.bounced != kind || !BillboardInView(b, c[0], c[1], c[2], h)) continue;
+        if (!*begun) {
+            *begun = true;
+            if (kind) SetFrontAmbientDiffuse(0.6f, 0.6f, 0.6f, 0.3f);
+            BeginQuadRun(kind ? puffTexture : sparkTexture);
+        }
+        if (kind) {
+            BillboardQuad(b, c[0], c[1], c[2], h);
+        } else {
+            const float unlit[4] = {s.colour[1], 0, 0, 1};  // the current colour it sets
+            GlowingBillboardQuad(b, c[0], c[1], c[2], h, s.colour, 0.4f, unlit);
+        }
+        any = true;
+    }
+    return any;
+}
+
+const int kMostViews = 4;
+}  // namespace
+
+void DrawSparkEmitter(SparkEmitter* e) { DrawSparkEmittersInViews(&e, 1, kPresentView); }
+
 // An emitter's puffs go out first and its flying sparks after them, one
 // texture binding each: binding afresh at every change of kind along the
 // slots cost several times as much once puffs and sparks are mixed, and the
 // glowing sparks are never veiled by the grey puffs. Quads wholly out of view
 // are skipped; the colours and material end as the last slot's quad leaves
 // them.
-void DrawSparkEmitter(SparkEmitter* e) {
-    Billboard b = BeginBillboards();
-    for (int kind = 1; kind >= 0; --kind) {
-        bool begun = false;
-        for (const SparkParticle& s : e->slots) {
-            float c[3], h;
-            SparkQuad(s, c, &h);
-            if (s.bounced != kind || !BillboardInView(b, c[0], c[1], c[2], h)) continue;
-            if (!begun) {
-                begun = true;
-                if (kind) SetFrontAmbientDiffuse(0.6f, 0.6f, 0.6f, 0.3f);
-                BeginQuadRun(kind ? puffTexture : sparkTexture);
-            }
-            if (!kind) SetSparkColours(s);
-            BillboardQuad(b, c[0], c[1], c[2], h);
-        }
-        if (begun) EndQuadRun();
+void DrawSparkEmittersInViews(SparkEmitter* const* emitters, int count, const ViewSteps& views) {
+    Billboard b[kMostViews];
+    int viewCount = views.count < kMostViews ? views.count : kMostViews;
+    for (int v = 0; v < viewCount; ++v) {
+        EnterView(views, v);
+        b[v] = ViewBillboard();
     }
-    if (!e->slots.empty()) LeaveLastColours(e->slots.back());
+    int entered = viewCount - 1;
+    StartBlendedQuads();
+    for (int i = 0; i < count; ++i) {
+        const SparkEmitter* e = emitters[i];
+        for (int kind = 1; kind >= 0; --kind) {
+            bool begun = false;
+            for (int v = 0; v < viewCount; ++v) {
+                if (!AddSparkQuads(e, kind, b[v], &begun)) continue;
+                if (v != entered) EnterView(views, v);
+                entered = v;
+                FaceViewer(b[v]);
+                SendQuadRun();
+            }
+            if (begun) EndQuadRun();
+        }
+        if (!e->slots.empty()) LeaveLastColours(e->slots.back());
+    }
+    FaceViewer(b[entered]);
     EndBillboards();
 }
 

@@ -2,6 +2,8 @@
 // trails them from both feet. Board coordinates, cell units, z up.
 #pragma once
 
+#include "support/view_steps.h"
+
 struct SparkEmitter;
 
 // One spark or, once it has struck the board, one puff.
@@ -28,6 +30,9 @@ void SetSparkEmitterAim(SparkEmitter* e, float aimX, float aimY);
 SparkEmitter* MoveSparkEmitter(SparkEmitter* e, float dx, float dy, float dz);
 void UpdateSparkEmitter(SparkEmitter* e);
 void DrawSparkEmitter(SparkEmitter* e);
+// Several emitters in every view, a step at a time: each emitter's puffs in
+// every view, then its sparks.
+void DrawSparkEmittersInViews(SparkEmitter* const* emitters, int count, const ViewSteps& views);
 // Frees the emitter and its sparks; null is let be.
 // Frees the emitter and its sparks (null is let be).
 void DeleteSparkEmitter(SparkEmitter* e);

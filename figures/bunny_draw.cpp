@@ -10,6 +10,7 @@
 #include "figures/bunny_draw_parts.h"
 #include "figures/figure_gl.h"
 #include "figures/figure_mesh.h"
+#include "figures/figure_pool.h"
 #include "figures/bunny_record.h"
 #include "support/helpers.h"
 
@@ -30,18 +31,14 @@ const float* Clothing(const Bunny* b) { return &b->field[kClothingR]; }
 // The figure is put together on the CPU in eye coordinates, every joint's
 // matrix composed here, and sent as one batch per texture and blend state:
 // the software renderer pays for each primitive sent far more than for its
-// triangles.
-FigureBatch* Batches() {
-    static FigureBatch batches[kBunnyBatchCount];
-    return batches;
-}
+// triangles. The batches are held with every other figure's parts.
 
 // One figure being put together. Normals come out as GL would have lit the
 // piece drawn alone: of unit length where GL_NORMALIZE stood on, else
 // scaled by the inverse of the matrix's scale (the caller's, and the gun's).
 struct Build {
     const Bunny* b;
-    FigureBatch* batch;
+    FigureBatch* batch[kBunnyBatchCount];
     Placement at;
     bool normalizing;
     float scale;
@@ -49,7 +46,7 @@ struct Build {
 };
 
 void Put(Build& d, int batch, int shape, const float* rgba) {
-    d.batch[batch].Append(GetBunnyShape(shape), d.at, rgba, d.normalizing ? 1 : 1 / d.scale);
+    d.batch[batch]->Append(GetBunnyShape(shape), d.at, rgba, d.normalizing ? 1 : 1 / d.scale);
     d.front = rgba;
 }
 
@@ -179,7 +176,7 @@ void AddBunnyGlasses(Build& d) {
         d.at.Scale(rim, rim, rim);
         Put(d, kLensesBatch, kLensShape, kLens);
         d.at.Pop();
-        FigureBatch& lenses = d.batch[kLensesBatch];
+        FigureBatch& lenses = *d.batch[kLensesBatch];
         if (right) {
             const float edge[2][3] = {{rim, 0, 0}, {rim + 0.01f, 0, 0}};
             lenses.AppendLineStrip(d.at, edge, 2, kUp, kLeftOverST, kLens);
@@ -187,7 +184,7 @@ void AddBunnyGlasses(Build& d) {
         float out = right ? -1.0f : 1.0f;  // toward this lens's outer rim
         d.at.Translate(out * rim, 0, 0);
         const float temple[3][3] = {{0, 0, 0}, {out * 0.05f, 0.03f, -0.1f}, {out * 0.055f, -0.01f, -0.12f}};
-        d.batch[right ? kLensesBatch : kFrameBatch].AppendLineStrip(d.at, temple, 3, kUp, kLeftOverST, kFrame);
+        d.batch[right ? kLensesBatch : kFrameBatch]->AppendLineStrip(d.at, temple, 3, kUp, kLeftOverST, kFrame);
         d.at.Pop();
     }
 }
@@ -335,42 +332,31 @@ unsigned BatchTexture(const Bunny* b, int batch) {
     }
 }
 
-// Each batch under its own texture and state, in eye coordinates, the
-// vertex colour the front material. Every shape but the lenses is closed,
-// hides its openings inside the figure or carries its back faces, so the
-// faces turned away need not be drawn; the lenses are seen from both sides.
-void SendBunny(const Bunny* b, FigureBatch* batch) {
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_NORMALIZE);  // the normals are sent as GL is to light them
-    GLboolean culling = glIsEnabled(GL_CULL_FACE);
-    glEnable(GL_CULL_FACE);
-    FigureBatch::BeginSending(false);
-    for (int k = 0; k < kBunnyBatchCount; ++k) {
-        FigureBatch& one = batch[k];
-        one.SendOneByOne(!BunnyPartLists());
-        if (one.Empty()) continue;
-        if (k == kShoeSideBatch) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-        if (k == kLensesBatch) {
-            glDisable(GL_CULL_FACE);
-            glDepthMask(GL_FALSE);
-            glEnable(GL_BLEND);
-            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        }
-        glBindTexture(GL_TEXTURE_2D, BatchTexture(b, k));
-        one.Send();
-        if (k == kShoeSoleBatch) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        if (k == kLensesBatch) {
-            glDisable(GL_BLEND);
-            glDepthMask(GL_TRUE);
-        }
+// The batches of this figure, each keeping only what shows in the present
+// view, in the order they are sent, in eye coordinates with the vertex
+// colour the front material. Every shape but the lenses is closed, hides its
+// openings inside the figure or carries its back faces, so the faces turned
+// away need not be drawn; the lenses are seen from both sides.
+// The batches of this figure, each keeping only what shows in the present
+// view, in eye coordinates with the vertex colour the front material. Every
+// shape but the lenses is closed, hides its openings inside the figure or
+// carries its back faces, so the faces turned away need not be drawn. The
+// clothes' textures are drawn in the caller's texture environment, the
+// shoe's in decal; the lenses, blended and seen from both sides, and then
+// the left temple go after the opaque parts, in modulate after a shoe.
+void GatherBatches(const Bunny* b, int callersMode, FigureBatch** batch) {
+    PixelView view = CurrentPixelView(true);
+    for (int k = 0; k < kLensesBatch; ++k) {
+        bool shoe = k >= kShoeSideBatch && k <= kShoeSoleBatch;
+        batch[k] = &HeldBatch({BatchTexture(b, k), shoe ? GL_DECAL : callersMode, false}, view);
+        batch[k]->SendOneByOne(!BunnyPartLists());
     }
-    FigureBatch::EndSending();
-    if (culling) glEnable(GL_CULL_FACE);
-    else glDisable(GL_CULL_FACE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glPopMatrix();
+    // The left temple is opaque: any time after the lenses will do.
+    HeldState lens{BatchTexture(b, kLensesBatch), b->shoes ? GL_MODULATE : callersMode, false};
+    batch[kLensesBatch] = b->glasses ? &HeldAfterOpaque(lens, view, true) : nullptr;
+    batch[kFrameBatch] = b->glasses ? &HeldBatch(lens, view) : nullptr;
+    for (int k = kLensesBatch; k < kBunnyBatchCount; ++k)
+        if (batch[k]) batch[k]->SendOneByOne(!BunnyPartLists());
 }
 }  // namespace
 
@@ -415,18 +401,31 @@ void DrawBunny(Bunny* bunny) {
     if (BunnyInView(bunny)) {
         float caller[16];
         glGetFloatv(GL_MODELVIEW_MATRIX, caller);
-        Build d{bunny, Batches(), Placement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
+        Build d{bunny, {}, Placement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
+        GLint callersMode = GL_MODULATE;
+        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &callersMode);
+        GatherBatches(bunny, callersMode, d.batch);
         d.at.Load(caller);
         d.scale = MatrixScale(d.at);
         AddBunny(d);
-        SendBunny(bunny, d.batch);
+        // The state the figure leaves, however its parts are sent.
+        glDisable(GL_NORMALIZE);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glBindTexture(GL_TEXTURE_2D, 0);
         gluQuadricTexture(bunny->quadric, GL_FALSE);
     }
+    FigureDrawn();
     // The emitters are drawn next, in this shifted frame.
     glTranslatef(0, 0, 0.25f);
 }
 
 void DrawBunnyEmitters(Bunny* bunny) {
+    // The fire and smoke are blended: they go after every opaque part held.
+    for (const BunnyEmitterSlot& slot : bunny->emitters)
+        if (slot.emitter && EmitterCount(slot.emitter) > 0) {
+            SendHeldFigures();
+            break;
+        }
     for (const BunnyEmitterSlot& slot : bunny->emitters)
         if (slot.emitter) DrawEmitter(slot.emitter);
 }

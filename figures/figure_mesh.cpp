@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -45,6 +46,16 @@ void TransformNormal(const float* nm, const float* n, float* out) {
     Normalize(out);
 }
 
+// out = a b, all column-major; out may not be a or b.
+void MultiplyMatrices(const float* a, const float* b, float* out) {
+    for (int c = 0; c < 4; ++c)
+        for (int row = 0; row < 4; ++row) {
+            float sum = 0;
+            for (int k = 0; k < 4; ++k) sum += a[k * 4 + row] * b[c * 4 + k];
+            out[c * 4 + row] = sum;
+        }
+}
+
 }  // namespace
 
 Placement::Placement() { Reset(); }
@@ -62,12 +73,7 @@ void Placement::Load(const float* m) {
 
 void Placement::Multiply(const float* r) {
     float out[16];
-    for (int c = 0; c < 4; ++c)
-        for (int row = 0; row < 4; ++row) {
-            float sum = 0;
-            for (int k = 0; k < 4; ++k) sum += matrix_[k * 4 + row] * r[c * 4 + k];
-            out[c * 4 + row] = sum;
-        }
+    MultiplyMatrices(matrix_, r, out);
     std::memcpy(matrix_, out, sizeof matrix_);
 }
 
@@ -136,6 +142,10 @@ unsigned TriangleMesh::Add(const float* p, const float* n, const float* st) {
     }
     for (size_t i = vertices_.size(); i-- > 0 && i + 64 > vertices_.size();)
         if (std::memcmp(&vertices_[i], &v, sizeof v) == 0) return unsigned(i);
+    for (int k = 0; k < 3; ++k) {
+        low_[k] = vertices_.empty() ? v.p[k] : std::min(low_[k], v.p[k]);
+        high_[k] = vertices_.empty() ? v.p[k] : std::max(high_[k], v.p[k]);
+    }
     vertices_.push_back(v);
     return unsigned(vertices_.size() - 1);
 }
@@ -355,15 +365,18 @@ void TriangleMesh::Wedge(float w, float l, float t) {
     ConvexPrism(outline, 3, 0, t);
 }
 
-void TriangleMesh::Emit() const {
-    glBegin(GL_TRIANGLES);
-    for (unsigned i : indices_) {
-        const Vertex& v = vertices_[i];
-        if (textured_) glTexCoord2fv(v.st);
-        glNormal3fv(v.n);
-        glVertex3fv(v.p);
+PixelView CurrentPixelView(bool eyeCoordinates) {
+    PixelView view;
+    float projection[16], modelview[16];
+    glGetFloatv(GL_VIEWPORT, view.viewport);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    if (eyeCoordinates) {
+        std::memcpy(view.clip, projection, sizeof view.clip);
+    } else {
+        glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+        MultiplyMatrices(projection, modelview, view.clip);
     }
-    glEnd();
+    return view;
 }
 
 void FigureBatch::Append(const TriangleMesh& part, float r, float g, float b) {
@@ -380,25 +393,30 @@ void ToBytes(const float* rgba, unsigned char* out) {
 }
 }  // namespace
 
+void FigureBatch::AppendVertex(const TriangleMesh::Vertex& v, const Placement& at, const float* nm,
+                               const unsigned char* rgba, float normalLength) {
+    vertices_.emplace_back();
+    BatchVertex& out = vertices_.back();
+    TransformPoint(at.Matrix(), v.p, out.p);
+    TransformNormal(nm, v.n, out.n);
+    if (normalLength != 1)
+        for (float& c : out.n) c *= normalLength;
+    out.st[0] = v.st[0], out.st[1] = v.st[1];
+    std::memcpy(out.rgba, rgba, 4);
+}
+
 void FigureBatch::Append(const TriangleMesh& part, const Placement& at, const float* rgba, float normalLength) {
-    float nm[9];
-    at.NormalMatrix(nm);
-    const std::vector<TriangleMesh::Vertex>& vs = part.Vertices();
-    size_t base = vertices_.size();
-    vertices_.resize(base + vs.size());
     unsigned char bytes[4];
     ToBytes(rgba, bytes);
     textured_ = textured_ || part.Textured();
-    BatchVertex* out = &vertices_[base];
-    for (const TriangleMesh::Vertex& v : vs) {
-        TransformPoint(at.Matrix(), v.p, out->p);
-        TransformNormal(nm, v.n, out->n);
-        if (normalLength != 1)
-            for (float& c : out->n) c *= normalLength;
-        out->st[0] = v.st[0], out->st[1] = v.st[1];
-        std::memcpy(out->rgba, bytes, 4);
-        ++out;
+    if (culling_) {
+        AppendShowing(part, at, bytes, normalLength);
+        return;
     }
+    float nm[9];
+    at.NormalMatrix(nm);
+    size_t base = vertices_.size();
+    for (const TriangleMesh::Vertex& v : part.Vertices()) AppendVertex(v, at, nm, bytes, normalLength);
     // A mirror turns the winding over: turn it back.
     const std::vector<unsigned>& k = part.Indices();
     bool mirrored = at.MirrorsWinding();
@@ -408,6 +426,123 @@ void FigureBatch::Append(const TriangleMesh& part, const Placement& at, const fl
         indices_[first + t] = unsigned(base + k[t]);
         indices_[first + t + 1] = unsigned(base + k[t + (mirrored ? 2 : 1)]);
         indices_[first + t + 2] = unsigned(base + k[t + (mirrored ? 1 : 2)]);
+    }
+}
+
+namespace {
+// A vertex in the view: beyond which of the view volume's six planes it
+// lies and, in front of the eye, where it falls on the window.
+struct Projected {
+    float x, y;
+    unsigned beyond;  // a bit per plane
+    bool inFront;
+};
+
+Projected Project(const PixelView& view, const float* clipFromPart, const float* p) {
+    float c[4];
+    const float* m = clipFromPart;
+    for (int r = 0; r < 4; ++r) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+    Projected out{0, 0, 0, c[3] > 0};
+    for (int axis = 0; axis < 3; ++axis) {
+        if (c[axis] < -c[3]) out.beyond |= 1u << (2 * axis);
+        if (c[axis] > c[3]) out.beyond |= 2u << (2 * axis);
+    }
+    if (out.inFront) {
+        const float* vp = view.viewport;
+        out.x = vp[0] + (c[0] / c[3] + 1) * 0.5f * vp[2];
+        out.y = vp[1] + (c[1] / c[3] + 1) * 0.5f * vp[3];
+    }
+    return out;
+}
+
+// Room left for the renderer's own rounding: it snaps window coordinates to
+// a 256th of a pixel, and its arithmetic is not ours.
+const float kPixelSlack = 1.0f / 64;
+
+// The largest whole number not above v, for window coordinates (well inside
+// an int's range: a vertex is only placed on the window in front of the eye).
+int Floor(float v) {
+    int i = int(v);
+    return i - (v < float(i));
+}
+
+// Whether some pixel centre (k + 0.5) may lie from lo to hi.
+bool SpansACentre(float lo, float hi) {
+    return -Floor(-(lo - kPixelSlack - 0.5f)) <= Floor(hi + kPixelSlack - 0.5f);
+}
+
+// A triangle's pixels are those whose centres it holds; a triangle wholly
+// beyond one side of the view volume, or whose bounds hold no centre, has
+// none. Turned away (clockwise on the window) it is culled, unless it is so
+// thin that the renderer might see it the other way round.
+bool MayShow(const Projected& a, const Projected& b, const Projected& c, bool backFacesCulled) {
+    if (a.beyond & b.beyond & c.beyond) return false;
+    if (!a.inFront || !b.inFront || !c.inFront) return true;  // the renderer's clipping decides
+    float x0 = std::min({a.x, b.x, c.x}), x1 = std::max({a.x, b.x, c.x});
+    float y0 = std::min({a.y, b.y, c.y}), y1 = std::max({a.y, b.y, c.y});
+    if (!SpansACentre(x0, x1) || !SpansACentre(y0, y1)) return false;
+    if (!backFacesCulled) return true;
+    float twiceArea = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+    return twiceArea >= -kPixelSlack * ((x1 - x0) + (y1 - y0));
+}
+
+// Whether anything in the box from low to high can make a pixel: not when
+// its corners lie beyond one side of the view volume, nor when, all in front
+// of the eye, they fall on the window within bounds that hold no pixel's
+// centre (the box's picture lies within its corners' there).
+bool BoxMayShow(const PixelView& view, const float* clipFromPart, const float* low, const float* high) {
+    unsigned beyondAll = ~0u;
+    bool inFront = true;
+    float x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    for (int k = 0; k < 8; ++k) {
+        const float corner[3] = {k & 1 ? high[0] : low[0], k & 2 ? high[1] : low[1], k & 4 ? high[2] : low[2]};
+        Projected p = Project(view, clipFromPart, corner);
+        beyondAll &= p.beyond;
+        inFront = inFront && p.inFront;
+        x0 = k ? std::min(x0, p.x) : p.x, x1 = k ? std::max(x1, p.x) : p.x;
+        y0 = k ? std::min(y0, p.y) : p.y, y1 = k ? std::max(y1, p.y) : p.y;
+    }
+    if (beyondAll) return false;
+    return !inFront || (SpansACentre(x0, x1) && SpansACentre(y0, y1));
+}
+}  // namespace
+
+void FigureBatch::KeepWhatShowsIn(const PixelView& view, bool backFacesCulled) {
+    view_ = view;
+    culling_ = true;
+    backFacesCulled_ = backFacesCulled;
+}
+
+// Only the triangles that may show, each vertex placed (and its normal
+// turned) once, the first time a kept triangle uses it.
+void FigureBatch::AppendShowing(const TriangleMesh& part, const Placement& at, const unsigned char* rgba,
+                                float normalLength) {
+    // Scratch kept from part to part: drawing is single-threaded.
+    static std::vector<Projected> projected;
+    static std::vector<unsigned> placed;
+    const std::vector<TriangleMesh::Vertex>& vs = part.Vertices();
+    float clipFromPart[16];
+    MultiplyMatrices(view_.clip, at.Matrix(), clipFromPart);
+    if (!BoxMayShow(view_, clipFromPart, part.Low(), part.High())) return;
+    projected.resize(vs.size());
+    for (size_t i = 0; i < vs.size(); ++i) projected[i] = Project(view_, clipFromPart, vs[i].p);
+    const unsigned kNone = ~0u;
+    placed.assign(vs.size(), kNone);
+    float nm[9];
+    at.NormalMatrix(nm);
+    const std::vector<unsigned>& k = part.Indices();
+    bool mirrored = at.MirrorsWinding();  // turn the winding back, as above
+    for (size_t t = 0; t + 2 < k.size(); t += 3) {
+        const unsigned corner[3] = {k[t], k[t + (mirrored ? 2 : 1)], k[t + (mirrored ? 1 : 2)]};
+        if (!MayShow(projected[corner[0]], projected[corner[1]], projected[corner[2]], backFacesCulled_))
+            continue;
+        for (unsigned i : corner) {
+            if (placed[i] == kNone) {
+                placed[i] = unsigned(vertices_.size());
+                AppendVertex(vs[i], at, nm, rgba, normalLength);
+            }
+            indices_.push_back(placed[i]);
+        }
     }
 }
 
@@ -488,19 +623,8 @@ void FigureBatch::Send() {
     indices_.clear();
     lineIndices_.clear();
     textured_ = false;
+    culling_ = false;
     Reset();
-}
-
-void FigureBatch::Draw() {
-    bool any = !vertices_.empty();
-    if (any) BeginSending(true);
-    Send();
-    if (any) EndSending();
-}
-
-FigureBatch& SharedFigureBatch() {
-    static FigureBatch batch;
-    return batch;
 }
 
 const TriangleMesh& CachedShape(TriangleMesh*& slot, void (*build)(TriangleMesh& mesh)) {

@@ -1,9 +1,9 @@
 // Figure geometry put together on the CPU. The software renderer pays for
-// every primitive sent far more than for its triangles, so a figure's
-// untextured parts are placed by matrices of our own and sent as one batch,
-// and each textured part is a display list of a single primitive.
+// every primitive sent far more than for its triangles, so a figure's parts
+// are placed by matrices of our own and sent as one batch per texture.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 // A matrix stack that works as glTranslate, glScale and glRotate would.
@@ -94,12 +94,12 @@ public:
     // lighting, where the faces turned away are left out.
     void AddBackFaces();
 
-    // Sends the triangles as one primitive (for a display list).
-    void Emit() const;
-
     const std::vector<Vertex>& Vertices() const { return vertices_; }
     const std::vector<unsigned>& Indices() const { return indices_; }
     bool Textured() const { return textured_; }
+    // The box that holds every vertex, lowest and highest corner.
+    const float* Low() const { return low_; }
+    const float* High() const { return high_; }
 
 private:
     unsigned Add(const float* p, const float* n, const float* st);
@@ -109,7 +109,19 @@ private:
     std::vector<Vertex> vertices_;
     std::vector<unsigned> indices_;
     bool textured_ = false;
+    float low_[3] = {0, 0, 0}, high_[3] = {0, 0, 0};
 };
+
+// The view a batch is about to be sent in: clip coordinates from the
+// batch's own (the projection times the modelview it is sent at) and the
+// viewport, both as GL holds them.
+struct PixelView {
+    float clip[16];  // column-major
+    float viewport[4];
+};
+// The present projection and viewport, for a batch sent at the identity
+// (its vertices in eye coordinates) or at the present modelview.
+PixelView CurrentPixelView(bool eyeCoordinates);
 
 // A figure's parts, each placed by a matrix and lit in its own colour
 // (carried by the vertices as the material), sent at once. A figure with
@@ -125,14 +137,20 @@ public:
     // given, for every point.
     void AppendLineStrip(const Placement& at, const float (*points)[3], int count, const float* normal,
                          const float* st, const float* rgba);
+    // Until the next Send, parts keep only their triangles that can make a
+    // pixel in that view: none wholly outside it, none that holds no pixel's
+    // centre and, when the batch is sent with the faces turned away culled,
+    // none turned away. A figure far off is mostly triangles smaller than a
+    // pixel, each of which costs the renderer as much as a large one; what
+    // is left out would have drawn nothing.
+    void KeepWhatShowsIn(const PixelView& view, bool backFacesCulled);
     bool Empty() const { return vertices_.empty(); }
-    // Sends everything at the current modelview matrix, lit in each vertex's
-    // colour, then empties the batch and its placement.
-    void Draw();
-    // Several batches sent in a row share their set-up: each vertex's
-    // colour is the material of both faces, or of the front faces only.
+    size_t TriangleCount() const { return indices_.size() / 3; }
+    // Batches are sent between these two, at the current modelview matrix,
+    // each vertex's colour the material of both faces or of the front faces
+    // only.
     static void BeginSending(bool colourBothFaces);
-    void Send();  // between the two: sends and empties, as Draw
+    void Send();  // sends, then empties the batch and its placement
     static void EndSending();
     // Vertex by vertex instead of in one array: the same picture, a check
     // and a yardstick.
@@ -145,15 +163,19 @@ private:
     };
     void SendArrays() const;
     void SendVertices() const;
+    void AppendShowing(const TriangleMesh& part, const Placement& at, const unsigned char* rgba,
+                       float normalLength);
+    void AppendVertex(const TriangleMesh::Vertex& v, const Placement& at, const float* normalMatrix,
+                      const unsigned char* rgba, float normalLength);
     std::vector<BatchVertex> vertices_;
     std::vector<unsigned> indices_;
     std::vector<unsigned> lineIndices_;
     bool textured_ = false;
     bool oneByOne_ = false;
+    bool culling_ = false;  // a view is set
+    bool backFacesCulled_ = false;
+    PixelView view_;
 };
-
-// The one batch the figures draw through: drawing is single-threaded.
-FigureBatch& SharedFigureBatch();
 
 // A part's shape, built once on first use.
 const TriangleMesh& CachedShape(TriangleMesh*& slot, void (*build)(TriangleMesh& mesh));

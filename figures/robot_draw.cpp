@@ -1,12 +1,13 @@
 // Drawing a Robot: a cube body on two treads whose textures run through
 // frames by the tread counter, arms with claws, a bow tie, a face, a domed
-// hat and a propeller carrying the two riders. The untextured parts, riders
-// included, are placed on the CPU and sent as one batch; each textured part
-// is a display list placed by the same matrices.
+// hat and a propeller carrying the two riders. Every part, riders included,
+// is placed on the CPU and held with the other figures' parts of its
+// texture.
 #include <GL/gl.h>
 
 #include "figures/figure_gl.h"
 #include "figures/figure_mesh.h"
+#include "figures/figure_pool.h"
 #include "figures/robot.h"
 #include "figures/robot_record.h"
 #include "figures/rodent.h"
@@ -180,126 +181,122 @@ void EyePlatesShape(TriangleMesh& m) {
 void UnitBoxShape(TriangleMesh& m) { m.Box(1, 1, 1); }
 void BrowShape(TriangleMesh& m) { m.Wedge(0.04125f, 0.0825f, 0.0275f); }
 
-// The textured parts' display lists and the untextured parts' shapes.
-struct Lists {
-    unsigned bodyFront, treadMiddle, treadBack, treadFront, treadBand, hatDome;
-} lists;
+// The parts' shapes, built once.
 struct Shapes {
+    TriangleMesh *bodyFront, *treadMiddle, *treadBack, *treadFront, *treadBand, *hatDome;
     TriangleMesh *bodyOther, *bowKnot, *bowWedges, *upperArm, *forearm, *claw;
     TriangleMesh *headShell, *tongue, *blades, *eyePlates, *unitBox, *brow;
 } shapes;
 
-void Add(FigureBatch& b, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c) {
-    b.Append(CachedShape(slot, build), c.r, c.g, c.b);
-}
+// One figure being put together in eye coordinates: the matrix of each part
+// composed here, the parts held with every other figure's, one batch per
+// texture, every texture shown alone (decal).
+struct Build {
+    Placement at;
+    PixelView view;
+};
 
-// A textured part at the batch's current placement, in white light so that
-// with texturing off it shows the material the drawing gives it.
-void DrawTextured(const FigureBatch& b, unsigned& list, void (*build)(TriangleMesh&), unsigned texture,
-                  const Rgb& c) {
-    SetFigureMaterial(c.r, c.g, c.b);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPushMatrix();
-    glMultMatrixf(b.Matrix());
-    CallFixedList(list, build);
-    glPopMatrix();
+FigureBatch& Batch(Build& d, unsigned texture) { return HeldBatch({texture, GL_DECAL, true}, d.view); }
+
+void Add(Build& d, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c, unsigned texture = 0) {
+    const float rgba[4] = {c.r, c.g, c.b, 1};
+    Batch(d, texture).Append(CachedShape(slot, build), d.at, rgba);
 }
 
 float Side(const Robot* r, int side, int f) { return r->field[f + side * kRobotSideFieldCount]; }
 
-void RotateXyz(FigureBatch& b, const float* angle) {
-    b.Rotate(angle[0], 1, 0, 0);
-    b.Rotate(angle[1], 0, 1, 0);
-    b.Rotate(angle[2], 0, 0, 1);
+void RotateXyz(Placement& at, const float* angle) {
+    at.Rotate(angle[0], 1, 0, 0);
+    at.Rotate(angle[1], 0, 1, 0);
+    at.Rotate(angle[2], 0, 0, 1);
 }
 
-void AddBowtie(FigureBatch& b, const Robot* r) {
-    b.Push();
-    b.Translate(0, 0.18975f, 0.20625f + 0.0275f);
-    Add(b, shapes.bowKnot, BowKnotShape, kMagenta);
-    b.Rotate(r->field[kRobotBowtie], 0, 0, 1);
-    Add(b, shapes.bowWedges, BowWedgesShape, kMagenta);
-    b.Pop();
+void AddBowtie(Build& d, const Robot* r) {
+    d.at.Push();
+    d.at.Translate(0, 0.18975f, 0.20625f + 0.0275f);
+    Add(d, shapes.bowKnot, BowKnotShape, kMagenta);
+    d.at.Rotate(r->field[kRobotBowtie], 0, 0, 1);
+    Add(d, shapes.bowWedges, BowWedgesShape, kMagenta);
+    d.at.Pop();
 }
 
-void AddArm(FigureBatch& b, const Robot* r, int side) {
-    b.Push();
-    if (side == 1) b.Scale(-1, 1, 1);
-    b.Translate(0.165f, 0.12375f, 0);
-    b.Rotate(Side(r, side, kRobotBackarmY), 0, 1, 0);
-    b.Rotate(Side(r, side, kRobotBackarmZ), 0, 0, 1);
-    Add(b, shapes.upperArm, UpperArmShape, kDarkBlue);
-    b.Translate(0.2079f, 0, 0);
-    b.Rotate(Side(r, side, kRobotForearmY), 0, 1, 0);
-    b.Rotate(Side(r, side, kRobotForearmZ), 0, 0, 1);
-    Add(b, shapes.forearm, ForearmShape, kDarkBlue);
-    b.Translate(0.1617f, 0, 0);
-    RotateXyz(b, &r->field[side * kRobotSideFieldCount + kRobotClawX]);
-    Add(b, shapes.claw, ClawShape, kDarkBlue);
-    b.Pop();
+void AddArm(Build& d, const Robot* r, int side) {
+    d.at.Push();
+    if (side == 1) d.at.Scale(-1, 1, 1);
+    d.at.Translate(0.165f, 0.12375f, 0);
+    d.at.Rotate(Side(r, side, kRobotBackarmY), 0, 1, 0);
+    d.at.Rotate(Side(r, side, kRobotBackarmZ), 0, 0, 1);
+    Add(d, shapes.upperArm, UpperArmShape, kDarkBlue);
+    d.at.Translate(0.2079f, 0, 0);
+    d.at.Rotate(Side(r, side, kRobotForearmY), 0, 1, 0);
+    d.at.Rotate(Side(r, side, kRobotForearmZ), 0, 0, 1);
+    Add(d, shapes.forearm, ForearmShape, kDarkBlue);
+    d.at.Translate(0.1617f, 0, 0);
+    RotateXyz(d.at, &r->field[side * kRobotSideFieldCount + kRobotClawX]);
+    Add(d, shapes.claw, ClawShape, kDarkBlue);
+    d.at.Pop();
 }
 
 // Both treads at once: every face shows the frame of the tread counter.
-void DrawTreads(const FigureBatch& b, const Robot* r) {
+void AddTreads(Build& d, const Robot* r) {
     int frame = RobotTreadPanelFrame(r) - 1;
-    DrawTextured(b, lists.treadMiddle, TreadMiddleShape, robotTextures[kRobotHamsterTextures + frame], kWhite);
-    DrawTextured(b, lists.treadBack, TreadBackShape, robotTextures[kRobotRightSquishTextures + frame], kWhite);
-    DrawTextured(b, lists.treadFront, TreadFrontShape, robotTextures[kRobotLeftSquishTextures + frame], kWhite);
-    DrawTextured(b, lists.treadBand, TreadBandShape,
-                 robotTextures[kRobotBandTextures + RobotTreadBandFrame(r) - 1], kWhite);
+    Add(d, shapes.treadMiddle, TreadMiddleShape, kWhite, robotTextures[kRobotHamsterTextures + frame]);
+    Add(d, shapes.treadBack, TreadBackShape, kWhite, robotTextures[kRobotRightSquishTextures + frame]);
+    Add(d, shapes.treadFront, TreadFrontShape, kWhite, robotTextures[kRobotLeftSquishTextures + frame]);
+    Add(d, shapes.treadBand, TreadBandShape, kWhite, robotTextures[kRobotBandTextures + RobotTreadBandFrame(r) - 1]);
 }
 
 // The propeller turns over the hat's centre; each rider sits upright half-way
 // out along its blade, turned a quarter about its vertical.
-void AddPropeller(FigureBatch& b, Robot* r) {
-    b.Push();
-    b.Translate(0.1375f, 0.275f + 0.1414286f, -0.1375f);
-    b.Rotate(90, 1, 0, 0);
-    b.Rotate(r->field[kRobotPropeller], 0, 0, 1);
+void AddPropeller(Build& d, Robot* r) {
+    d.at.Push();
+    d.at.Translate(0.1375f, 0.275f + 0.1414286f, -0.1375f);
+    d.at.Rotate(90, 1, 0, 0);
+    d.at.Rotate(r->field[kRobotPropeller], 0, 0, 1);
     for (int blade = 0; blade < 2; ++blade) {
-        b.Push();
-        b.Rotate(-90, 1, 0, 0);
-        b.Translate(0, 0, 0.12375f);
-        b.Rotate(90, 0, 1, 0);
-        AddRodentToBatch(b, r->rider[blade]);
-        b.Pop();
-        b.Rotate(180, 0, 0, 1);
+        d.at.Push();
+        d.at.Rotate(-90, 1, 0, 0);
+        d.at.Translate(0, 0, 0.12375f);
+        d.at.Rotate(90, 0, 1, 0);
+        AddRodentToBatch(Batch(d, 0), d.at, r->rider[blade]);
+        d.at.Pop();
+        d.at.Rotate(180, 0, 0, 1);
     }
-    Add(b, shapes.blades, BladesShape, kWhite);
-    b.Pop();
+    Add(d, shapes.blades, BladesShape, kWhite);
+    d.at.Pop();
 }
 
 // The eyeballs and brows the fields place on the plates; the left side is
 // the right one mirrored.
-void AddEyeballAndBrow(FigureBatch& b, const Robot* r, int side) {
+void AddEyeballAndBrow(Build& d, const Robot* r, int side) {
     const float* f = &r->field[side * kRobotSideFieldCount];
-    b.Push();
-    if (side == 0) b.Scale(-1, 1, 1);
-    b.Push();
-    b.Translate(-0.1045f + f[kRobotEyeballXcor], f[kRobotEyeballYcor], 0.055f);
-    b.Scale(f[kRobotEyeballWidth], f[kRobotEyeballHeight], 0.0275f);
-    Add(b, shapes.unitBox, UnitBoxShape, kYellow);
-    b.Pop();
-    b.Translate(-f[kRobotEyebrowXloc], f[kRobotEyebrowYloc], 0);
-    b.Rotate(f[kRobotEyebrowOrientation], 0, 0, 1);
-    Add(b, shapes.brow, BrowShape, kGreen);
-    b.Pop();
+    d.at.Push();
+    if (side == 0) d.at.Scale(-1, 1, 1);
+    d.at.Push();
+    d.at.Translate(-0.1045f + f[kRobotEyeballXcor], f[kRobotEyeballYcor], 0.055f);
+    d.at.Scale(f[kRobotEyeballWidth], f[kRobotEyeballHeight], 0.0275f);
+    Add(d, shapes.unitBox, UnitBoxShape, kYellow);
+    d.at.Pop();
+    d.at.Translate(-f[kRobotEyebrowXloc], f[kRobotEyebrowYloc], 0);
+    d.at.Rotate(f[kRobotEyebrowOrientation], 0, 0, 1);
+    Add(d, shapes.brow, BrowShape, kGreen);
+    d.at.Pop();
 }
 
-void AddHead(FigureBatch& b, Robot* r) {
+void AddHead(Build& d, Robot* r) {
     const float* f = r->field;
-    b.Push();
-    b.Translate(shakeX + f[kRobotHeadPosX], shakeY + f[kRobotHeadPosY], f[kRobotHeadPosZ]);
-    RotateXyz(b, &f[kRobotHeadAngleX]);
-    Add(b, shapes.headShell, HeadShellShape, kDarkBlue);
-    DrawTextured(b, lists.hatDome, HatDomeShape, robotTextures[kRobotHatTexture], kWhite);
-    AddPropeller(b, r);
-    Add(b, shapes.tongue, TongueShape, kPink);
-    Add(b, shapes.eyePlates, EyePlatesShape, kRed);
-    b.Translate(0.1375f, 0.1375f, 0);  // the face's centre
-    AddEyeballAndBrow(b, r, 1);
-    AddEyeballAndBrow(b, r, 0);
-    b.Pop();
+    d.at.Push();
+    d.at.Translate(shakeX + f[kRobotHeadPosX], shakeY + f[kRobotHeadPosY], f[kRobotHeadPosZ]);
+    RotateXyz(d.at, &f[kRobotHeadAngleX]);
+    Add(d, shapes.headShell, HeadShellShape, kDarkBlue);
+    Add(d, shapes.hatDome, HatDomeShape, kWhite, robotTextures[kRobotHatTexture]);
+    AddPropeller(d, r);
+    Add(d, shapes.tongue, TongueShape, kPink);
+    Add(d, shapes.eyePlates, EyePlatesShape, kRed);
+    d.at.Translate(0.1375f, 0.1375f, 0);  // the face's centre
+    AddEyeballAndBrow(d, r, 1);
+    AddEyeballAndBrow(d, r, 0);
+    d.at.Pop();
 }
 
 }  // namespace
@@ -331,18 +328,21 @@ void DrawRobot(Robot* robot) {
     glEnable(GL_CULL_FACE);
     // Everything the figure reaches, riders included, lies within this sphere.
     if (SphereInView(f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f)) {
-        FigureBatch& b = SharedFigureBatch();
-        b.Translate(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
-        RotateXyz(b, &f[kRobotBodyAngleX]);
-        DrawTextured(b, lists.bodyFront, BodyFrontShape, robotTextures[kRobotFrontPanelTexture], kDarkBlue);
-        Add(b, shapes.bodyOther, BodyOtherFacesShape, kDarkBlue);
-        AddBowtie(b, robot);
-        AddArm(b, robot, 0);
-        AddArm(b, robot, 1);
-        DrawTreads(b, robot);
-        AddHead(b, robot);
-        glBindTexture(GL_TEXTURE_2D, 0);
-        b.Draw();
+        Build d;
+        float caller[16];
+        glGetFloatv(GL_MODELVIEW_MATRIX, caller);
+        d.at.Load(caller);
+        d.view = CurrentPixelView(true);
+        d.at.Translate(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
+        RotateXyz(d.at, &f[kRobotBodyAngleX]);
+        Add(d, shapes.bodyFront, BodyFrontShape, kDarkBlue, robotTextures[kRobotFrontPanelTexture]);
+        Add(d, shapes.bodyOther, BodyOtherFacesShape, kDarkBlue);
+        AddBowtie(d, robot);
+        AddArm(d, robot, 0);
+        AddArm(d, robot, 1);
+        AddTreads(d, robot);
+        AddHead(d, robot);
+        FigureDrawn();
     }
     glDisable(GL_CULL_FACE);
     glBindTexture(GL_TEXTURE_2D, 0);

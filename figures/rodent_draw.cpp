@@ -1,10 +1,12 @@
 // Drawing a Rodent: scaled spheres with a cone nose, whiskers and ears, in a
 // material chosen by its colour marks. No texture. The whole figure goes to
-// the renderer as one batch, each part in its material's colour.
+// the renderer with the other figures' untextured parts, each part in its
+// material's colour.
 #include <GL/gl.h>
 
 #include "figures/figure_gl.h"
 #include "figures/figure_mesh.h"
+#include "figures/figure_pool.h"
 #include "figures/rodent.h"
 #include "figures/rodent_record.h"
 
@@ -90,75 +92,83 @@ struct Shapes {
     TriangleMesh *body, *headFur, *headWhite, *noseTip, *pupil, *arm, *leg;
 } shapes;
 
-void Add(FigureBatch& b, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c) {
-    b.Append(CachedShape(slot, build), c.r, c.g, c.b);
+// A figure being put together: the batch it goes into and the placement.
+struct Build {
+    FigureBatch& batch;
+    Placement& at;
+};
+
+void Add(Build& d, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c) {
+    const float rgba[4] = {c.r, c.g, c.b, 1};
+    d.batch.Append(CachedShape(slot, build), d.at, rgba);
 }
 
 float Side(const Rodent* r, int side, int f) { return r->field[f + side * kRodentSideFieldCount]; }
 
-void AddPupil(FigureBatch& b, const Rodent* r, int side) {
+void AddPupil(Build& d, const Rodent* r, int side) {
     float radius = Side(r, side, kRodentEyeballRadius) / 2;
     const float* c = kEyeCorners[side == 0 ? 1 : 0];
-    b.Push();
-    b.Translate(c[0] + Side(r, side, kRodentEyeballXcor), c[1] + Side(r, side, kRodentEyeballYcor),
+    d.at.Push();
+    d.at.Translate(c[0] + Side(r, side, kRodentEyeballXcor), c[1] + Side(r, side, kRodentEyeballYcor),
                 c[2] + radius + 0.0066667f);
-    b.Scale(radius, radius, radius);
-    Add(b, shapes.pupil, PupilShape, kBlack);
-    b.Pop();
+    d.at.Scale(radius, radius, radius);
+    Add(d, shapes.pupil, PupilShape, kBlack);
+    d.at.Pop();
 }
 
-void AddHead(FigureBatch& b, const Rodent* r) {
+void AddHead(Build& d, const Rodent* r) {
     const float* f = r->field;
-    b.Push();
-    b.Translate(0, 0.0625f, 0);  // the head position fields are not read
-    b.Rotate(f[kRodentHeadAngleX], 1, 0, 0);
-    b.Rotate(f[kRodentHeadAngleY], 0, 1, 0);
-    b.Rotate(f[kRodentHeadAngleZ], 0, 0, 1);
-    Add(b, shapes.headFur, HeadFurShape, Fur(r));
-    Add(b, shapes.headWhite, HeadWhiteShape, kWhite);
-    Add(b, shapes.noseTip, NoseTipShape, kBlack);
-    AddPupil(b, r, 1);
-    AddPupil(b, r, 0);
-    b.Pop();
+    d.at.Push();
+    d.at.Translate(0, 0.0625f, 0);  // the head position fields are not read
+    d.at.Rotate(f[kRodentHeadAngleX], 1, 0, 0);
+    d.at.Rotate(f[kRodentHeadAngleY], 0, 1, 0);
+    d.at.Rotate(f[kRodentHeadAngleZ], 0, 0, 1);
+    Add(d, shapes.headFur, HeadFurShape, Fur(r));
+    Add(d, shapes.headWhite, HeadWhiteShape, kWhite);
+    Add(d, shapes.noseTip, NoseTipShape, kBlack);
+    AddPupil(d, r, 1);
+    AddPupil(d, r, 0);
+    d.at.Pop();
 }
 
-void AddArm(FigureBatch& b, const Rodent* r, int side) {
-    b.Push();
-    b.Translate(0, 0.025f, 0);
-    b.Rotate(Side(r, side, kRodentArmY), 0, 1, 0);
-    b.Rotate(Side(r, side, kRodentArmZ), 0, 0, 1);
-    Add(b, shapes.arm, ArmShape, Fur(r));
-    b.Pop();
+void AddArm(Build& d, const Rodent* r, int side) {
+    d.at.Push();
+    d.at.Translate(0, 0.025f, 0);
+    d.at.Rotate(Side(r, side, kRodentArmY), 0, 1, 0);
+    d.at.Rotate(Side(r, side, kRodentArmZ), 0, 0, 1);
+    Add(d, shapes.arm, ArmShape, Fur(r));
+    d.at.Pop();
 }
 
-void AddLeg(FigureBatch& b, const Rodent* r, int side) {
-    b.Push();
-    b.Translate(-0.0075f, -0.0375f, 0);
-    b.Rotate(Side(r, side, kRodentLegX), 1, 0, 0);
-    b.Rotate(Side(r, side, kRodentLegZ), 0, 0, 1);
-    Add(b, shapes.leg, LegShape, Fur(r));
-    b.Pop();
+void AddLeg(Build& d, const Rodent* r, int side) {
+    d.at.Push();
+    d.at.Translate(-0.0075f, -0.0375f, 0);
+    d.at.Rotate(Side(r, side, kRodentLegX), 1, 0, 0);
+    d.at.Rotate(Side(r, side, kRodentLegZ), 0, 0, 1);
+    Add(d, shapes.leg, LegShape, Fur(r));
+    d.at.Pop();
 }
 
 }  // namespace
 
-void AddRodentToBatch(FigureBatch& b, const Rodent* rodent) {
+void AddRodentToBatch(FigureBatch& batch, Placement& at, const Rodent* rodent) {
+    Build d{batch, at};
     const float* f = rodent->field;
-    b.Push();
-    b.Translate(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ]);
-    b.Rotate(f[kRodentBodyAngleX], 1, 0, 0);
-    b.Rotate(f[kRodentBodyAngleY], 0, 1, 0);
-    b.Rotate(f[kRodentBodyAngleZ], 0, 0, 1);
-    Add(b, shapes.body, BodyShape, Fur(rodent));
-    AddHead(b, rodent);
-    AddArm(b, rodent, 0);
-    AddLeg(b, rodent, 0);
-    b.Push();
-    b.Scale(-1, 1, 1);
-    AddArm(b, rodent, 1);
-    AddLeg(b, rodent, 1);
-    b.Pop();
-    b.Pop();
+    d.at.Push();
+    d.at.Translate(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ]);
+    d.at.Rotate(f[kRodentBodyAngleX], 1, 0, 0);
+    d.at.Rotate(f[kRodentBodyAngleY], 0, 1, 0);
+    d.at.Rotate(f[kRodentBodyAngleZ], 0, 0, 1);
+    Add(d, shapes.body, BodyShape, Fur(rodent));
+    AddHead(d, rodent);
+    AddArm(d, rodent, 0);
+    AddLeg(d, rodent, 0);
+    d.at.Push();
+    d.at.Scale(-1, 1, 1);
+    AddArm(d, rodent, 1);
+    AddLeg(d, rodent, 1);
+    d.at.Pop();
+    d.at.Pop();
 }
 
 void DrawRodent(Rodent* rodent) {
@@ -166,9 +176,14 @@ void DrawRodent(Rodent* rodent) {
     glBindTexture(GL_TEXTURE_2D, 0);
     glEnable(GL_NORMALIZE);  // and it stays enabled
     if (!SphereInView(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ], 0.15f)) return;
-    FigureBatch& batch = SharedFigureBatch();
-    AddRodentToBatch(batch, rodent);
-    glEnable(GL_CULL_FACE);  // every part is closed
-    batch.Draw();
-    glDisable(GL_CULL_FACE);
+    // In eye coordinates, held with the other figures' untextured parts;
+    // every part is closed.
+    float caller[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, caller);
+    Placement at;
+    at.Load(caller);
+    FigureBatch& batch = HeldBatch({0, GL_DECAL, true}, CurrentPixelView(true));
+    AddRodentToBatch(batch, at, rodent);
+    glDisable(GL_CULL_FACE);  // as drawing the figure on its own left it
+    FigureDrawn();
 }

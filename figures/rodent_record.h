@@ -80,7 +80,8 @@ void ApplyRodentPose(Rodent* rodent, const PoseRow& row, int steps);
 int CountRodentTweens(const Rodent* rodent);
 int CountRodentActions(const Rodent* rodent);
 
-// Adds the figure's shapes to a batch at the batch's current placement: the
-// Robot sends its riders with itself.
+// Adds the figure's shapes to a batch at the placement given: the Robot
+// sends its riders with itself.
 class FigureBatch;
-void AddRodentToBatch(FigureBatch& batch, const Rodent* rodent);
+class Placement;
+void AddRodentToBatch(FigureBatch& batch, Placement& at, const Rodent* rodent);

@@ -298,16 +298,21 @@ int ShotBounce(Shot* s) {
     return 0;
 }
 
-void DrawShots() {
+void DrawShots() { DrawShotsInViews(kPresentView); }
+
+void DrawShotsInViews(const ViewSteps& views) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glDepthMask(GL_FALSE);
     glBindTexture(GL_TEXTURE_2D, shotTexture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    for (Shot* s = shots; s; s = s->next) {
-        if (IsVisible(s)) DrawShotFigure(s, false);
+    for (int v = 0; v < views.count; ++v) {
+        EnterView(views, v);
+        for (Shot* s = shots; s; s = s->next) {
+            if (IsVisible(s)) DrawShotFigure(s, false);
+        }
+        for (Shot* b = shotBursts; b; b = b->next) DrawShotFigure(b, true);
     }
-    for (Shot* b = shotBursts; b; b = b->next) DrawShotFigure(b, true);
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
     glBindTexture(GL_TEXTURE_2D, 0);

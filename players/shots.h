@@ -2,6 +2,8 @@
 // fire, and the bursts that armed shots leave where they hit.
 #pragma once
 
+#include "support/view_steps.h"
+
 // Shot types 0 to 3 belong to the pib of that player; creatures fire type 4.
 enum ShotType { kShotPib0 = 0, kShotPib1, kShotPib2, kShotPib3, kShotCreature = 4 };
 
@@ -30,6 +32,8 @@ void FireShot(double x, double y, double z, double dirX, double dirY, double dir
 void UpdateShots();
 
 void DrawShots();
+// Every view's shots, a step at a time.
+void DrawShotsInViews(const ViewSteps& views);
 void DrawShotMarkers();
 
 // Heads of the two lists (newest first), for the game screen and tests.

@@ -2,6 +2,8 @@
 // ring, poles, found gems and bands, and the flat markers of the minimap.
 #pragma once
 
+#include "support/view_steps.h"
+
 struct GemSlot;
 struct NurbsPatch;
 
@@ -20,6 +22,13 @@ int IsTexturingOn();
 
 // Once per player's view, inside its camera transform.
 void DrawWorld();
+// The parts of DrawWorld for several views a step at a time: the cells, the
+// wall ring and the poles, the same in every view; the hole pads, turned by
+// firstSpin in the first view and one degree more in each view after (each
+// view's DrawGems turns the gems on by one). The found gems and the bands
+// are drawn view by view.
+void DrawFixedBoardInViews(const ViewSteps& views);
+void DrawHolesInViews(const ViewSteps& views, int firstSpin);
 void DrawFloor();
 void DrawExterior();
 void DrawPoles();
@@ -40,3 +49,6 @@ void DrawGemMapIcon(const GemSlot* gem);
 void DrawBandObject(NurbsPatch* surface);
 
 int GetGemSpin();
+// The found gems' wire as the views send it: twelve loops of five corners
+// with their faces' normals, those of GLUT's dodecahedron.
+void GemWireLoops(float corners[60][3], float normals[60][3]);

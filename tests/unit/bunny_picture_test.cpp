@@ -123,17 +123,6 @@ ReadBack Draw(Bunny* b, const Frame& frame, float turn) {
     return shot;
 }
 
-// Pixels whose colour is off by more than a rounding step in some channel.
-const int kChannelSlack = 40;
-int CountOff(const ReadBack& a, const ReadBack& b) {
-    int n = 0;
-    for (size_t k = 0; k < a.rgb.size(); k += 3) {
-        int worst = 0;
-        for (int c = 0; c < 3; ++c) worst = std::max(worst, std::abs(a.rgb[k + c] - b.rgb[k + c]));
-        n += worst > kChannelSlack;
-    }
-    return n;
-}
 // Edges may fall a pixel the other way where a vertex lands on a pixel's
 // centre; a missing or misplaced piece costs far more than this.
 const int kOffPixelsAllowed = 40;
@@ -162,7 +151,7 @@ TEST(BunnyPictures, EveryPieceLooksAsKept) {
         ASSERT_TRUE(LoadPng(FixturePath(c.name), &kept)) << FixturePath(c.name);
         ASSERT_EQ(kept.width, kSize);
         ASSERT_EQ(kept.height, kSize);
-        EXPECT_LE(CountOff(shot, kept), kOffPixelsAllowed);
+        EXPECT_LE(CountPixelsOff(shot, kept), kOffPixelsAllowed);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -59,6 +60,16 @@ ReadBack ReadBackBuffer(int x, int y, int width, int height) {
     glReadBuffer(GL_BACK);
     glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, shot.rgb.data());
     return shot;
+}
+
+int CountPixelsOff(const ReadBack& a, const ReadBack& b, int channelSlack) {
+    int n = 0;
+    for (size_t k = 0; k + 2 < a.rgb.size() && k + 2 < b.rgb.size(); k += 3) {
+        int worst = 0;
+        for (int c = 0; c < 3; ++c) worst = std::max(worst, std::abs(a.rgb[k + c] - b.rgb[k + c]));
+        n += worst > channelSlack;
+    }
+    return n;
 }
 
 bool SavePng(const ReadBack& shot, const std::string& path) {

@@ -36,6 +36,9 @@ struct ReadBack {
     const unsigned char* At(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }
 };
 ReadBack ReadBackBuffer(int x, int y, int width, int height);
+// Pixels of two same-sized pictures whose colours differ by more than
+// channelSlack in some channel.
+int CountPixelsOff(const ReadBack& a, const ReadBack& b, int channelSlack = 40);
 // Writes it as a PNG, top row first; false when the file cannot be written.
 bool SavePng(const ReadBack& shot, const std::string& path);
 // Reads a PNG that SavePng wrote back into the same layout; false when the

@@ -1,0 +1,205 @@
+#include "figures/figure_pool.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "figures/figure_mesh.h"
+
+namespace {
+struct Held {
+    HeldState state;
+    PixelView view;
+    int epoch = 0;  // of its view: how many parts that go after the opaque ones came before it there
+    bool blended = false;
+    FigureBatch batch;
+};
+
+bool SameView(const PixelView& a, const PixelView& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Kept from frame to frame, so that their buffers are reused.
+std::vector<std::unique_ptr<Held>> opaque;
+std::vector<Held*> opaqueOrder;  // as first asked for since the last send
+std::vector<std::unique_ptr<Held>> after;
+size_t afterCount = 0;  // in use, in order
+Held* last = nullptr;  // asked for last: a figure asks for one batch many times in a row
+bool holding = false;
+
+// Each view's epoch: a part that goes after the opaque ones closes one. An
+// opaque part goes out after every part that closed an epoch before it in
+// its view, and before those that close later ones; the views lie apart, so
+// their parts go out together epoch by epoch.
+struct ViewEpoch {
+    PixelView view;
+    int epoch;
+};
+std::vector<ViewEpoch> epochs;
+
+int& EpochOf(const PixelView& view) {
+    for (ViewEpoch& e : epochs)
+        if (SameView(e.view, view)) return e.epoch;
+    epochs.push_back({view, 0});
+    return epochs.back().epoch;
+}
+
+Held* NewHeld(std::vector<std::unique_ptr<Held>>& pool, size_t index) {
+    if (index == pool.size()) pool.push_back(std::make_unique<Held>());
+    return pool[index].get();
+}
+
+// The state sending is done in, and what it changes, kept to be put back.
+struct SendingState {
+    GLint texture, mode, matrixMode;
+    GLboolean culling, normalizing;
+    PixelView found;  // the viewport and projection as found
+    const PixelView* view = &found;
+    const HeldState* state = nullptr;
+    bool colourBothFaces = false;
+
+    SendingState() {
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+        glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
+        found = CurrentPixelView(true);
+        culling = glIsEnabled(GL_CULL_FACE);
+        normalizing = glIsEnabled(GL_NORMALIZE);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glDisable(GL_NORMALIZE);  // the normals are sent as GL is to light them
+    }
+    ~SendingState() {
+        FigureBatch::EndSending();
+        glBindTexture(GL_TEXTURE_2D, GLuint(texture));
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
+        if (culling) glEnable(GL_CULL_FACE);
+        else glDisable(GL_CULL_FACE);
+        if (normalizing) glEnable(GL_NORMALIZE);
+        Enter(found);
+        glPopMatrix();
+        glMatrixMode(GLenum(matrixMode));
+    }
+    // Changes only what differs from the view and state before.
+    void Enter(const PixelView& v) {
+        if (SameView(*view, v)) return;
+        glViewport(GLint(v.viewport[0]), GLint(v.viewport[1]), GLsizei(v.viewport[2]), GLsizei(v.viewport[3]));
+        glMatrixMode(GL_PROJECTION);
+        glLoadMatrixf(v.clip);  // of eye coordinates: the projection
+        glMatrixMode(GL_MODELVIEW);
+        view = &v;
+    }
+    void Enter(const Held& h) {
+        Enter(h.view);
+        const HeldState& s = h.state;
+        if (!state || s.colourBothFaces != colourBothFaces) FigureBatch::BeginSending(s.colourBothFaces);
+        if (!state || s.textureMode != state->textureMode) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, s.textureMode);
+        if (!state || s.texture != state->texture) glBindTexture(GL_TEXTURE_2D, s.texture);
+        colourBothFaces = s.colourBothFaces;
+        state = &s;
+    }
+};
+
+void SendOpaque(SendingState& sending, int epoch) {
+    glEnable(GL_CULL_FACE);
+    // Each state once, in every view that holds parts of it.
+    for (size_t i = 0; i < opaqueOrder.size(); ++i) {
+        Held* first = opaqueOrder[i];
+        if (!first || first->epoch != epoch) continue;
+        for (size_t j = i; j < opaqueOrder.size(); ++j) {
+            Held* h = opaqueOrder[j];
+            if (!h || h->epoch != epoch || !(h->state == first->state)) continue;
+            if (!h->batch.Empty()) {
+                sending.Enter(*h);
+                h->batch.Send();
+            }
+            opaqueOrder[j] = nullptr;
+        }
+    }
+}
+
+void SendAfterOpaque(SendingState& sending, int epoch) {
+    for (size_t i = 0; i < afterCount; ++i) {
+        Held& h = *after[i];
+        if (h.epoch != epoch || h.batch.Empty()) continue;
+        sending.Enter(h);
+        if (h.blended) {
+            glDisable(GL_CULL_FACE);
+            glDepthMask(GL_FALSE);
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
+        h.batch.Send();
+        if (h.blended) {
+            glDisable(GL_BLEND);
+            glDepthMask(GL_TRUE);
+            glEnable(GL_CULL_FACE);
+        }
+    }
+}
+
+Held* Reset(Held* h, const HeldState& state, const PixelView& view, bool blended) {
+    h->state = state;
+    h->view = view;
+    h->epoch = EpochOf(view);
+    h->blended = blended;
+    h->batch.KeepWhatShowsIn(view, !blended);  // what is blended is seen from both sides
+    h->batch.SendOneByOne(false);
+    return h;
+}
+}  // namespace
+
+FigureBatch& HeldBatch(const HeldState& state, const PixelView& view) {
+    if (last && last->state == state && SameView(last->view, view)) return last->batch;
+    int epoch = EpochOf(view);
+    last = nullptr;
+    for (Held* h : opaqueOrder)
+        if (h->epoch == epoch && h->state == state && SameView(h->view, view)) last = h;
+    if (!last) {
+        last = Reset(NewHeld(opaque, opaqueOrder.size()), state, view, false);
+        opaqueOrder.push_back(last);
+    }
+    return last->batch;
+}
+
+FigureBatch& HeldAfterOpaque(const HeldState& state, const PixelView& view, bool blended) {
+    Held* h = Reset(NewHeld(after, afterCount++), state, view, blended);
+    ++EpochOf(view);
+    last = nullptr;
+    return h->batch;
+}
+
+void HoldFigures() { holding = true; }
+
+void StopHoldingFigures() {
+    SendHeldFigures();
+    holding = false;
+}
+
+void FigureDrawn() {
+    if (!holding) SendHeldFigures();
+}
+
+void SendHeldFigures() {
+    bool any = false;
+    for (Held* h : opaqueOrder) any = any || !h->batch.Empty();
+    for (size_t i = 0; i < afterCount; ++i) any = any || !after[i]->batch.Empty();
+    if (any) {
+        int epochCount = 0;
+        for (const ViewEpoch& e : epochs) epochCount = std::max(epochCount, e.epoch + 1);
+        SendingState sending;
+        for (int epoch = 0; epoch < epochCount; ++epoch) {
+            SendOpaque(sending, epoch);
+            SendAfterOpaque(sending, epoch);
+        }
+    }
+    // Empty batches are sent too: sending forgets the view and placement.
+    for (const auto& h : opaque) h->batch.Send();
+    for (size_t i = 0; i < afterCount; ++i) after[i]->batch.Send();
+    opaqueOrder.clear();
+    afterCount = 0;
+    last = nullptr;
+    epochs.clear();
+}

@@ -1,0 +1,368 @@
+// The game screen and its parts held against pictures kept in
+// tests/fixtures/frame: whole game frames of one and four players, the board
+// of every world with its gems and bands, figures near and far, a cloud of
+// sparks, and the story scenes' busiest frames. The kept pictures came from
+// the drawing as it was before it was sent in batches; however the drawing
+// is sent, the pictures must stay the same.
+// PIB_WRITE_FIXTURES=1 writes the pictures afresh instead of comparing.
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "core/fade.h"
+#include "core/frame.h"
+#include "core/game_screen.h"
+#include "core/keys.h"
+#include "core/play.h"
+#include "effects/spark_emitter.h"
+#include "figures/bunny.h"
+#include "figures/bunny_record.h"
+#include "figures/robot.h"
+#include "game_test_support.h"
+#include "players/camera.h"
+#include "players/pib.h"
+#include "scenes/army.h"
+#include "scenes/palace.h"
+#include "scenes/spiral.h"
+#include "support/clock.h"
+#include "support/helpers.h"
+#include "test_support.h"
+#include "world/board.h"
+#include "world/board_draw.h"
+#include "world/gems_bands.h"
+#include "world/nurbs_patch.h"
+
+namespace {
+
+const int kFrameMs = 16;
+
+std::string FixturePath(const std::string& name) { return std::string(PIB_FIXTURES_DIR) + "/frame/" + name + ".png"; }
+
+// Saves the picture beside the test's output and holds it against the kept
+// one (or keeps it, when asked to write the fixtures).
+void ExpectAsKept(const ReadBack& shot, const std::string& name, int offAllowed) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(SavePng(shot, ScratchDir("frame_pictures_" + name) + "/" + name + ".png"));
+    if (std::getenv("PIB_WRITE_FIXTURES")) {
+        EXPECT_TRUE(SavePng(shot, FixturePath(name)));
+        return;
+    }
+    ReadBack kept;
+    ASSERT_TRUE(LoadPng(FixturePath(name), &kept)) << FixturePath(name);
+    ASSERT_EQ(kept.width, shot.width);
+    ASSERT_EQ(kept.height, shot.height);
+    EXPECT_LE(CountPixelsOff(shot, kept), offAllowed);
+}
+
+// Every pib fires now and then and turns now and then, each on its own
+// beat, by frame number.
+void DriveKeys(int frame) {
+    static const unsigned char kFire[4] = {0, 'x', '.', '8'};
+    static const unsigned char kTurn[4][2] = {{0, 0}, {'z', 'c'}, {',', '/'}, {'7', '9'}};
+    for (int p = 0; p < 4; ++p) {
+        int fire = (frame + 3 * p) % 12;
+        if (fire == 0 || fire == 6) {
+            if (p == 0 && fire == 0) SpecialDown(GLUT_KEY_UP, 0, 0);
+            else if (p == 0) SpecialUp(GLUT_KEY_UP, 0, 0);
+            else if (fire == 0) KeyboardDown(kFire[p], 0, 0);
+            else KeyboardUp(kFire[p], 0, 0);
+        }
+        int turn = (frame + 19 * p) % 63;
+        bool left = (frame / 63 + p) % 2 != 0;
+        if (turn != 0 && turn != 8) continue;
+        if (p == 0) {
+            int key = left ? GLUT_KEY_LEFT : GLUT_KEY_RIGHT;
+            if (turn == 0) SpecialDown(key, 0, 0);
+            else SpecialUp(key, 0, 0);
+        } else if (turn == 0) {
+            KeyboardDown(kTurn[p][left ? 0 : 1], 0, 0);
+        } else {
+            KeyboardUp(kTurn[p][left ? 0 : 1], 0, 0);
+        }
+    }
+}
+
+// A game played from its world load on a driven clock with fixed
+// randomness, through get ready and the cameras' fly-in into play: the
+// views, the figures, the shots, the sparks, the strip and the minimap.
+struct GameCase {
+    const char* name;
+    int world, players;
+    int ms;  // of play after the cameras have flown in
+};
+const GameCase kGames[] = {
+    {"game_world1_four_players", 1, 4, 7000},
+    {"game_world3_four_players", 3, 4, 9000},
+    {"game_world2_one_player", 2, 1, 6000},
+};
+
+// The idle steps of one 16 ms frame and the frame's spark update, as the
+// game runs them.
+void RunFrame(int frame) {
+    fakeNow += kFrameMs;
+    if (gameState == kStateGetReady) {
+        IdleGetReady();
+    } else {
+        DriveKeys(frame);
+        IdlePlay();
+    }
+    UpdatePibSparks();
+}
+
+void PlayGame(const GameCase& c) {
+    LoadGameAt(c.world, c.players, 0);
+    SeedRandomWith(1234);
+    fadeMode = kFadeNone;
+    fadeValue = 0;
+    int frame = 0;
+    while (gameState == kStateGetReady && frame < 10000) RunFrame(frame++);
+    for (int ms = 0; ms < c.ms; ms += kFrameMs) RunFrame(frame++);
+    ClearKeyStates();
+}
+
+// A small window keeps the kept pictures small; the views are laid out for
+// any size.
+const int kGameW = 320, kGameH = 240;
+
+ReadBack PlayAndDraw(const GameCase& c) {
+    Reshape(kGameW, kGameH);
+    PlayGame(c);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    DrawGameScreen();
+    UseRealClock();
+    ReadBack shot = ReadBackBuffer(0, 0, kGameW, kGameH);
+    Reshape(600, 450);
+    return shot;
+}
+
+// The state a new context starts with, in what the game's drawing reads:
+// every picture starts from it and from the game's own set-up, whatever an
+// earlier test in the same process left.
+void StartFromGlDefaults() {
+    const float black[4] = {0, 0, 0, 1}, white[4] = {1, 1, 1, 1}, dim[4] = {0.2f, 0.2f, 0.2f, 1},
+                grey[4] = {0.8f, 0.8f, 0.8f, 1}, up[4] = {0, 0, 1, 0}, down[3] = {0, 0, -1};
+    for (GLenum m : {GL_PROJECTION, GL_TEXTURE, GL_MODELVIEW}) {
+        glMatrixMode(m);
+        glLoadIdentity();
+    }
+    for (GLenum light = GL_LIGHT0; light <= GL_LIGHT7; ++light) {
+        glLightfv(light, GL_AMBIENT, black);
+        glLightfv(light, GL_DIFFUSE, light == GL_LIGHT0 ? white : black);
+        glLightfv(light, GL_SPECULAR, light == GL_LIGHT0 ? white : black);
+        glLightfv(light, GL_POSITION, up);
+        glLightfv(light, GL_SPOT_DIRECTION, down);
+        glLightf(light, GL_SPOT_EXPONENT, 0);
+        glLightf(light, GL_SPOT_CUTOFF, 180);
+        glLightf(light, GL_CONSTANT_ATTENUATION, 1);
+        glLightf(light, GL_LINEAR_ATTENUATION, 0);
+        glLightf(light, GL_QUADRATIC_ATTENUATION, 0);
+        glDisable(light);
+    }
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 0);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, dim);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, grey);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, black);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 0);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glColor4f(1, 1, 1, 1);
+    glNormal3f(0, 0, 1);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glBlendFunc(GL_ONE, GL_ZERO);
+    glDepthFunc(GL_LESS);
+    glDepthMask(GL_TRUE);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0, 0, 0, 0);
+    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_BLEND, GL_CULL_FACE, GL_TEXTURE_2D, GL_NORMALIZE,
+                       GL_COLOR_MATERIAL, GL_AUTO_NORMAL, GL_ALPHA_TEST, GL_FOG})
+        glDisable(cap);
+}
+
+class FramePictures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+        ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
+        static bool loaded = false;
+        if (!loaded) {
+            LoadBunnyTextures();
+            LoadSparkTextures();
+            LoadRobotTextures();
+            LoadPalaceTextures();
+            LoadArmySceneTexture();
+            loaded = true;
+        }
+        Reshape(600, 450);
+        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        StartFromGlDefaults();
+        InitGraphics();
+    }
+    void TearDown() override {
+        if (EnsureGlContext()) glPopAttrib();
+    }
+};
+
+TEST_F(FramePictures, GameFramesLookAsKept) {
+    for (const GameCase& c : kGames) ExpectAsKept(PlayAndDraw(c), c.name, 60);
+}
+
+// Every world from beyond a corner with all its gems found and every band
+// up, half of them plucked and wobbling; world 3 also with texturing off.
+void ViewBoardFromCorner(int size) {
+    glViewport(0, 0, size, size);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(50, 1, 0.1, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    double w = GetBoardWidth(), h = GetBoardHeight();
+    gluLookAt(-2, -3, 6, w / 2, h / 2, 0, 0, 0, 1);
+    const GLfloat light[4] = {0.3f, -0.5f, 1.0f, 0};
+    glLightfv(GL_LIGHT0, GL_POSITION, light);
+}
+
+void FindEverythingAndPluckHalf() {
+    for (int r = 0; r < GetEdgeRowCount(); ++r)
+        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
+            double x, y;
+            GetEdgePoint(r, c, &x, &y);
+            DiscoverGemsAt(r % 4, x, y, 0);
+            DiscoverGemsAt(r % 4, x, y, 1);
+            if (bands[r][c].state == 1) RaiseBand(r, c);
+        }
+    for (int k = 0; k < activeBandCount; k += 2)
+        StrikeNurbsPatch(bands[activeBands[k].row][activeBands[k].column].surface, k % 4 ? 1 : -1);
+    for (int k = 0; k < 30; ++k) UpdateBands();
+}
+
+TEST_F(FramePictures, BoardsLookAsKept) {
+    const int kSize = 200;
+    const char* const kWorlds[3] = {"world.data", "world2.data", "world3.data"};
+    for (int w = 0; w < 3; ++w) {
+        ClearKeyStates();
+        ReadWorldFile(kWorlds[w]);
+        FindEverythingAndPluckHalf();
+        UpdateTexturingKey();
+        for (int spin = 0; spin < 25 * (w + 1); ++spin) DrawGems(0);  // the holes and gems turned
+        for (bool textured : {true, false}) {
+            if (!textured && w != 2) continue;
+            if (!textured) KeyboardDown('0', 0, 0);
+            UpdateTexturingKey();
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glDisable(GL_BLEND);  // as the strip leaves it before the views
+            glEnable(GL_DEPTH_TEST);
+            glEnable(GL_LIGHTING);
+            glEnable(GL_LIGHT0);
+            ViewBoardFromCorner(kSize);
+            DrawWorld();
+            std::string name = "board_world" + std::to_string(w + 1) + (textured ? "" : "_untextured");
+            ExpectAsKept(ReadBackBuffer(0, 0, kSize, kSize), name, 40);
+        }
+        ClearKeyStates();
+        UpdateTexturingKey();
+    }
+}
+
+// Robots and Bunnies at a quarter view's size, near and far, turned every
+// way: most of their triangles are smaller than a pixel there.
+TEST_F(FramePictures, FiguresNearAndFarLookAsKept) {
+    const int kW = 300, kH = 213;
+    Robot* robot = NewRobot();
+    Bunny* armed = NewBunny(2, 1);
+    SetBunnyGlasses(armed, 1);
+    armed->field[kGunScale] = armed->field[kGunScale + 1] = 1;
+    SetBunnyGunFlag(armed, 0, 1);
+    SetBunnyGunFlag(armed, 1, 1);
+    Bunny* bare = NewBunny(0, 0);
+    SeedRandomWith(5);
+    for (int i = 0; i < 60; ++i) UpdateRobot(robot, 1);
+    glViewport(0, 0, kW, kH);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60, double(kW) / kH, 0.1, 50);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const GLfloat light[4] = {1.4f, 1.8f, 2.1f, 0};
+    glLightfv(GL_LIGHT0, GL_POSITION, light);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_BLEND);  // as the strip leaves it before the views
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_TEXTURE_2D);
+    // Place (x, z), turn about y: a row of figures going back into the view.
+    const float kPlaces[6][3] = {{-1.2f, -2.5f, 30}, {0.9f, -3, 200}, {-2, -6, 120},
+                                 {1.8f, -8, 290}, {-3.5f, -14, 60}, {3, -20, 170}};
+    for (int k = 0; k < 6; ++k) {
+        glPushMatrix();
+        glTranslatef(kPlaces[k][0], -0.6f, kPlaces[k][1]);
+        glRotatef(kPlaces[k][2], 0, 1, 0);
+        if (k % 3 == 0) {
+            DrawRobot(robot);
+        } else {
+            DrawBunny(k % 3 == 1 ? armed : bare);
+        }
+        glPopMatrix();
+    }
+    ExpectAsKept(ReadBackBuffer(0, 0, kW, kH), "figures_near_and_far", 30);
+    glDisable(GL_TEXTURE_2D);
+    DeleteBunny(armed);
+    DeleteBunny(bare);
+    DeleteRobot(robot);
+}
+
+// The sparks of four walking pibs, seen from behind pib 0 as in its view.
+TEST_F(FramePictures, SparkCloudLooksAsKept) {
+    PlayAndDraw({"", 1, 4, 3000});  // the game's lights
+    const int kW = 300, kH = 213;
+    glViewport(0, 0, kW, kH);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    SetupCameraView(double(kH) / kW, 1, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);  // as the shots before them leave it
+    for (int p = 0; p < 4; ++p) {
+        DrawSparkEmitter(GetPibSparksA(p));
+        DrawSparkEmitter(GetPibSparksB(p));
+    }
+    ExpectAsKept(ReadBackBuffer(0, 0, kW, kH), "spark_cloud", 30);
+}
+
+// The palace with A burning and the steam; the army with the Robot in view.
+int sceneNow = 0;
+int ReadSceneClock() { return sceneNow++; }
+
+TEST_F(FramePictures, SceneFramesLookAsKept) {
+    const int kSceneW = 320, kSceneH = 240;
+    sceneNow = 0;
+    SetClockSource(ReadSceneClock);
+    // A new figure seeds the generator from the wall clock: the seed is set
+    // after the scene has made its figures.
+    StartPalaceScene();
+    SeedRandomWith(3);
+    while (PalaceFrame() < 1990) DrawPalaceSceneFrame(1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    DrawPalaceSceneFrame(kSceneW, kSceneH);
+    ExpectAsKept(ReadBackBuffer(0, 0, kSceneW, kSceneH), "palace_burning", 40);
+    StartArmyScene();
+    SeedRandomWith(3);
+    while (ArmyFrame() < 2150) DrawArmySceneFrame(1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    DrawArmySceneFrame(kSceneW, kSceneH);
+    ExpectAsKept(ReadBackBuffer(0, 0, kSceneW, kSceneH), "army_robot", 40);
+    UseRealClock();
+    ResetToTitle();
+}
+
+}  // namespace
