@@ -111,7 +111,9 @@ TEST(BunnyScenePoses, SecondHopRepeatsTheFirstNearer) {
                 {kRowHopLand2, kRowHopLand, NAN}};
     for (const auto& h : hops) {
         ExpectSameExcept(h.second, h.first, {kBodyPosZ});
-        if (!std::isnan(h.z)) EXPECT_NEAR(Resolve(h.second).target[kBodyPosZ], h.z, kEps);
+        if (!std::isnan(h.z)) {
+            EXPECT_NEAR(Resolve(h.second).target[kBodyPosZ], h.z, kEps);
+        }
     }
     EXPECT_FALSE(Resolve(kRowHopLand).moves[kBodyPosZ] || Resolve(kRowHopLand2).moves[kBodyPosZ]);
     ExpectSameExcept(kRowHopCrouchStart, kRowHopLand, {kBodyPosZ});

@@ -91,7 +91,9 @@ TEST(FigureCulling, WhatIsLeftOutMakesNoPixel) {
             ReadBack shown = ReadBackBuffer(0, 0, kW, kH);
             EXPECT_LE(CountPixelsOff(all, shown, 0), 2) << "turn " << turn;
             EXPECT_LE(kept, whole);
-            if (c.muchLeftOut) EXPECT_LE(kept, whole * 2 / 3) << "turn " << turn;
+            if (c.muchLeftOut) {
+                EXPECT_LE(kept, whole * 2 / 3) << "turn " << turn;
+            }
         }
     }
 }
