@@ -46,16 +46,6 @@ void TransformNormal(const float* nm, const float* n, float* out) {
     Normalize(out);
 }
 
-// out = a b, all column-major; out may not be a or b.
-void MultiplyMatrices(const float* a, const float* b, float* out) {
-    for (int c = 0; c < 4; ++c)
-        for (int row = 0; row < 4; ++row) {
-            float sum = 0;
-            for (int k = 0; k < 4; ++k) sum += a[k * 4 + row] * b[c * 4 + k];
-            out[c * 4 + row] = sum;
-        }
-}
-
 }  // namespace
 
 Placement::Placement() { Reset(); }

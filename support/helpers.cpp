@@ -71,6 +71,15 @@ void ComputeTriangleCross(const float* p0, const float* p1, const float* p2, flo
     out[2] = float(double(u[0]) * v[1] - double(u[1]) * v[0]);
 }
 
+void MultiplyMatrices(const float* a, const float* b, float* out) {
+    for (int c = 0; c < 4; ++c)
+        for (int row = 0; row < 4; ++row) {
+            float sum = 0;
+            for (int k = 0; k < 4; ++k) sum += a[k * 4 + row] * b[c * 4 + k];
+            out[c * 4 + row] = sum;
+        }
+}
+
 void NormalizeVec3(float* v) {
     double len = std::sqrt(double(v[0]) * v[0] + double(v[1]) * v[1] + double(v[2]) * v[2]);
     for (int i = 0; i < 3; ++i) v[i] = float(v[i] / len);

@@ -26,6 +26,8 @@ double AbsDouble(double v);
 void ComputeTriangleNormal(const float* p0, const float* p1, const float* p2, float* out);
 void ComputeTriangleCross(const float* p0, const float* p1, const float* p2, float* out);
 void NormalizeVec3(float* v);
+// out = a b, 4x4 matrices in GL's column-major order; out may not be a or b.
+void MultiplyMatrices(const float* a, const float* b, float* out);
 
 void DrawBox(float w, float h, float d);
 // Face 0 to 5 of that box as DrawBox and DrawTexturedBox send it: its normal,

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "support/helpers.h"
+
 namespace {
 // Farther than this from a solid, the near plane cuts none of its faces in
 // view: its front faces hide all the rest.
@@ -11,15 +13,6 @@ const float kNearMargin = 0.5f;
 // A face turned away by less than this (an eye almost in its plane) is left
 // to the renderer, which may see it edge on the other way.
 const float kTurnedAway = 1e-3f;
-
-void Multiply(const float* a, const float* b, float* out) {
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r) {
-            float sum = 0;
-            for (int k = 0; k < 4; ++k) sum += a[k * 4 + r] * b[c * 4 + k];
-            out[c * 4 + r] = sum;
-        }
-}
 
 // The eye in board coordinates, where a perspective projection has it: the
 // point the modelview takes to the origin. Whether there is one.
@@ -67,7 +60,7 @@ void SeeSolids(const std::vector<BoardSolid>& solids, SolidsInView* out) {
     float modelview[16], projection[16], clip[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    Multiply(projection, modelview, clip);
+    MultiplyMatrices(projection, modelview, clip);
     bool eye = EyeOf(modelview, projection, out->eye);
     out->shown.resize(solids.size());
     out->closedToEye.resize(solids.size());
