@@ -75,21 +75,8 @@ protected:
     }
     // The owner's part (view, light), then the figure.
     ReadBack Draw(Bunny* b, View view = kFront) {
-        glViewport(0, 0, kSize, kSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(kLeft, kLeft + kSpan, kBottom, kBottom + kSpan, -5, 5);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        const float light[4] = {0, 0, 1, 0}, ambient[4] = {kAmbient, kAmbient, kAmbient, 1},
-                    diffuse[4] = {kDiffuse, kDiffuse, kDiffuse, 1}, none[4] = {0, 0, 0, 1};
-        glLightfv(GL_LIGHT0, GL_POSITION, light);
-        glLightfv(GL_LIGHT0, GL_AMBIENT, none);
-        glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
-        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
-        for (GLenum cap : {GL_LIGHTING, GL_LIGHT0, GL_DEPTH_TEST, GL_TEXTURE_2D}) glEnable(cap);
-        glClearColor(0.15f, 0.15f, 0.2f, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        const float lightFrom[3] = {0, 0, 1};
+        LitSquareView(kSize, kLeft, kBottom, kSpan, lightFrom, kAmbient, kDiffuse);
         if (view == kSide) glRotatef(90, 0, 1, 0);
         DrawBunny(b);
         DrawBunnyEmitters(b);  // in the frame DrawBunny leaves

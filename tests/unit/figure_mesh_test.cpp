@@ -89,31 +89,23 @@ TEST(FigureMesh, PlacementsComposeAsTheGlMatrixStack) {
 }
 
 // The box as DrawBox sends it keeps each face's normal where DrawBox puts it,
-// also when a negative size turns a pair of faces inward; the outward box
-// turns them back.
-TEST(FigureMesh, SentBoxKeepsDrawBoxNormalsWhateverTheSizesSign) {
+// also when a negative size turns a pair of faces inward (the outward box
+// turns them back), and its front's texture runs the repeats across and up.
+TEST(FigureMesh, SentBoxKeepsDrawBoxNormalsAndRepeats) {
     struct Case { float w, h, d; int inward; };
     const Case cases[] = {{0.1f, 0.2f, 0.3f, 0}, {0.077f, -0.089775f, 0.077f, 2}, {-0.15f, -0.005f, 0.033f, 4}};
+    const float repeat[3] = {1, 0.5f, 0.25f};
     for (const Case& c : cases) {
         TriangleMesh sent, outward;
-        sent.SentBox(c.w, c.h, c.d);
+        sent.SentBox(c.w, c.h, c.d, repeat);
         outward.Box(c.w, c.h, c.d);
         const float centre[3] = {c.w / 2, c.h / 2, -c.d / 2};
-        // Each face has four corners.
-        EXPECT_EQ(NormalsFacingIn(sent, centre), 4 * c.inward) << c.w << " " << c.h;
+        EXPECT_EQ(NormalsFacingIn(sent, centre), 4 * c.inward) << c.w << " " << c.h;  // four corners a face
         EXPECT_EQ(NormalsFacingIn(outward, centre), 0) << c.w << " " << c.h;
+        float most[2] = {0, 0};
+        for (const auto& v : sent.Vertices())
+            if (v.n[2] == 1) most[0] = std::max(most[0], v.st[0]), most[1] = std::max(most[1], v.st[1]);
+        EXPECT_FLOAT_EQ(most[0], 1);
+        EXPECT_FLOAT_EQ(most[1], 0.5f);
     }
-}
-
-// Texture coordinates follow the repeats, as DrawTexturedBox gives them.
-TEST(FigureMesh, SentBoxCarriesTheRepeatsAsTextureCoordinates) {
-    TriangleMesh m;
-    const float repeat[3] = {1, 0.5f, 0.25f};
-    m.SentBox(2, 1, 1, repeat);
-    ASSERT_TRUE(m.Textured());
-    float most[2] = {0, 0};
-    for (const auto& v : m.Vertices())
-        if (v.n[2] == 1) most[0] = std::max(most[0], v.st[0]), most[1] = std::max(most[1], v.st[1]);
-    EXPECT_FLOAT_EQ(most[0], 1);  // the front runs sx across and sy up
-    EXPECT_FLOAT_EQ(most[1], 0.5f);
 }

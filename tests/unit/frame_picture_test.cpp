@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "core/fade.h"
@@ -34,54 +33,27 @@
 #include "world/board_draw.h"
 #include "world/gems_bands.h"
 #include "world/nurbs_patch.h"
+#include "world_test_support.h"
 
 namespace {
 
 const int kFrameMs = 16;
 
-std::string FixturePath(const std::string& name) { return std::string(PIB_FIXTURES_DIR) + "/frame/" + name + ".png"; }
-
-// Saves the picture beside the test's output and holds it against the kept
-// one (or keeps it, when asked to write the fixtures).
-void ExpectAsKept(const ReadBack& shot, const std::string& name, int offAllowed) {
-    SCOPED_TRACE(name);
-    EXPECT_TRUE(SavePng(shot, ScratchDir("frame_pictures_" + name) + "/" + name + ".png"));
-    if (std::getenv("PIB_WRITE_FIXTURES")) {
-        EXPECT_TRUE(SavePng(shot, FixturePath(name)));
-        return;
-    }
-    ReadBack kept;
-    ASSERT_TRUE(LoadPng(FixturePath(name), &kept)) << FixturePath(name);
-    ASSERT_EQ(kept.width, shot.width);
-    ASSERT_EQ(kept.height, shot.height);
-    EXPECT_LE(CountPixelsOff(shot, kept), offAllowed);
+// A player's left (0), right (1) or fire (2) key: player 0 is on the arrows.
+void PlayerKey(int p, int which, bool down) {
+    static const int kArrows[3] = {GLUT_KEY_LEFT, GLUT_KEY_RIGHT, GLUT_KEY_UP};
+    static const unsigned char kKeys[4][3] = {{0, 0, 0}, {'z', 'c', 'x'}, {',', '/', '.'}, {'7', '9', '8'}};
+    if (p == 0) down ? SpecialDown(kArrows[which], 0, 0) : SpecialUp(kArrows[which], 0, 0);
+    else down ? KeyboardDown(kKeys[p][which], 0, 0) : KeyboardUp(kKeys[p][which], 0, 0);
 }
 
 // Every pib fires now and then and turns now and then, each on its own
 // beat, by frame number.
 void DriveKeys(int frame) {
-    static const unsigned char kFire[4] = {0, 'x', '.', '8'};
-    static const unsigned char kTurn[4][2] = {{0, 0}, {'z', 'c'}, {',', '/'}, {'7', '9'}};
     for (int p = 0; p < 4; ++p) {
-        int fire = (frame + 3 * p) % 12;
-        if (fire == 0 || fire == 6) {
-            if (p == 0 && fire == 0) SpecialDown(GLUT_KEY_UP, 0, 0);
-            else if (p == 0) SpecialUp(GLUT_KEY_UP, 0, 0);
-            else if (fire == 0) KeyboardDown(kFire[p], 0, 0);
-            else KeyboardUp(kFire[p], 0, 0);
-        }
-        int turn = (frame + 19 * p) % 63;
-        bool left = (frame / 63 + p) % 2 != 0;
-        if (turn != 0 && turn != 8) continue;
-        if (p == 0) {
-            int key = left ? GLUT_KEY_LEFT : GLUT_KEY_RIGHT;
-            if (turn == 0) SpecialDown(key, 0, 0);
-            else SpecialUp(key, 0, 0);
-        } else if (turn == 0) {
-            KeyboardDown(kTurn[p][left ? 0 : 1], 0, 0);
-        } else {
-            KeyboardUp(kTurn[p][left ? 0 : 1], 0, 0);
-        }
+        int fire = (frame + 3 * p) % 12, turn = (frame + 19 * p) % 63;
+        if (fire == 0 || fire == 6) PlayerKey(p, 2, fire == 0);
+        if (turn == 0 || turn == 8) PlayerKey(p, (frame / 63 + p) % 2 != 0 ? 0 : 1, turn == 0);
     }
 }
 
@@ -209,24 +181,11 @@ protected:
 };
 
 TEST_F(FramePictures, GameFramesLookAsKept) {
-    for (const GameCase& c : kGames) ExpectAsKept(PlayAndDraw(c), c.name, 60);
+    for (const GameCase& c : kGames) ExpectAsKept(PlayAndDraw(c), std::string("frame/") + c.name, 60);
 }
 
 // Every world from beyond a corner with all its gems found and every band
 // up, half of them plucked and wobbling; world 3 also with texturing off.
-void ViewBoardFromCorner(int size) {
-    glViewport(0, 0, size, size);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(50, 1, 0.1, 100);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    double w = GetBoardWidth(), h = GetBoardHeight();
-    gluLookAt(-2, -3, 6, w / 2, h / 2, 0, 0, 0, 1);
-    const GLfloat light[4] = {0.3f, -0.5f, 1.0f, 0};
-    glLightfv(GL_LIGHT0, GL_POSITION, light);
-}
-
 void FindEverythingAndPluckHalf() {
     for (int r = 0; r < GetEdgeRowCount(); ++r)
         for (int c = 0; c < GetEdgeRowLength(r); ++c) {
@@ -260,9 +219,11 @@ TEST_F(FramePictures, BoardsLookAsKept) {
             glEnable(GL_LIGHTING);
             glEnable(GL_LIGHT0);
             ViewBoardFromCorner(kSize);
+            const GLfloat light[4] = {0.3f, -0.5f, 1.0f, 0};
+            glLightfv(GL_LIGHT0, GL_POSITION, light);
             DrawWorld();
             std::string name = "board_world" + std::to_string(w + 1) + (textured ? "" : "_untextured");
-            ExpectAsKept(ReadBackBuffer(0, 0, kSize, kSize), name, 40);
+            ExpectAsKept(ReadBackBuffer(0, 0, kSize, kSize), "frame/" + name, 40);
         }
         ClearKeyStates();
         UpdateTexturingKey();
@@ -282,12 +243,7 @@ TEST_F(FramePictures, FiguresNearAndFarLookAsKept) {
     Bunny* bare = NewBunny(0, 0);
     SeedRandomWith(5);
     for (int i = 0; i < 60; ++i) UpdateRobot(robot, 1);
-    glViewport(0, 0, kW, kH);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60, double(kW) / kH, 0.1, 50);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    PerspectiveView(0, 0, kW, kH, 60, 50);
     const GLfloat light[4] = {1.4f, 1.8f, 2.1f, 0};
     glLightfv(GL_LIGHT0, GL_POSITION, light);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -310,7 +266,7 @@ TEST_F(FramePictures, FiguresNearAndFarLookAsKept) {
         }
         glPopMatrix();
     }
-    ExpectAsKept(ReadBackBuffer(0, 0, kW, kH), "figures_near_and_far", 30);
+    ExpectAsKept(ReadBackBuffer(0, 0, kW, kH), "frame/figures_near_and_far", 30);
     glDisable(GL_TEXTURE_2D);
     DeleteBunny(armed);
     DeleteBunny(bare);
@@ -334,33 +290,41 @@ TEST_F(FramePictures, SparkCloudLooksAsKept) {
         DrawSparkEmitter(GetPibSparksA(p));
         DrawSparkEmitter(GetPibSparksB(p));
     }
-    ExpectAsKept(ReadBackBuffer(0, 0, kW, kH), "spark_cloud", 30);
+    ExpectAsKept(ReadBackBuffer(0, 0, kW, kH), "frame/spark_cloud", 30);
 }
 
 // The palace with A burning and the steam; the army with the Robot in view.
 int sceneNow = 0;
 int ReadSceneClock() { return sceneNow++; }
 
+struct SceneCase {
+    const char* name;
+    void (*start)();
+    int (*frame)();
+    int (*draw)(int width, int height);
+    int at;
+    GLenum on;  // what the frame before leaves on
+};
+const SceneCase kScenes[] = {
+    {"palace_burning", StartPalaceScene, PalaceFrame, DrawPalaceSceneFrame, 1990, GL_DEPTH_TEST},
+    {"army_robot", StartArmyScene, ArmyFrame, DrawArmySceneFrame, 2150, GL_TEXTURE_2D},
+};
+
 TEST_F(FramePictures, SceneFramesLookAsKept) {
     const int kSceneW = 320, kSceneH = 240;
     sceneNow = 0;
     SetClockSource(ReadSceneClock);
-    // A new figure seeds the generator from the wall clock: the seed is set
-    // after the scene has made its figures.
-    StartPalaceScene();
-    SeedRandomWith(3);
-    while (PalaceFrame() < 1990) DrawPalaceSceneFrame(1, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_DEPTH_TEST);
-    DrawPalaceSceneFrame(kSceneW, kSceneH);
-    ExpectAsKept(ReadBackBuffer(0, 0, kSceneW, kSceneH), "palace_burning", 40);
-    StartArmyScene();
-    SeedRandomWith(3);
-    while (ArmyFrame() < 2150) DrawArmySceneFrame(1, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-    DrawArmySceneFrame(kSceneW, kSceneH);
-    ExpectAsKept(ReadBackBuffer(0, 0, kSceneW, kSceneH), "army_robot", 40);
+    for (const SceneCase& c : kScenes) {
+        c.start();
+        // A new figure seeds the generator from the wall clock: the seed is
+        // set after the scene has made its figures.
+        SeedRandomWith(3);
+        while (c.frame() < c.at) c.draw(1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glEnable(c.on);
+        c.draw(kSceneW, kSceneH);
+        ExpectAsKept(ReadBackBuffer(0, 0, kSceneW, kSceneH), std::string("frame/") + c.name, 40);
+    }
     UseRealClock();
     ResetToTitle();
 }

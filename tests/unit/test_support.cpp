@@ -83,6 +83,50 @@ bool SavePng(const ReadBack& shot, const std::string& path) {
                                    nullptr) != 0;
 }
 
+void ExpectAsKept(const ReadBack& shot, const std::string& fixture, int offAllowed) {
+    SCOPED_TRACE(fixture);
+    std::string name = fixture.substr(fixture.rfind('/') + 1);
+    const std::string kept = std::string(PIB_FIXTURES_DIR) + "/" + fixture + ".png";
+    EXPECT_TRUE(SavePng(shot, ScratchDir("kept_" + name) + "/" + name + ".png"));
+    if (std::getenv("PIB_WRITE_FIXTURES")) {
+        EXPECT_TRUE(SavePng(shot, kept));
+        return;
+    }
+    ReadBack old;
+    ASSERT_TRUE(LoadPng(kept, &old)) << kept;
+    ASSERT_EQ(old.width, shot.width);
+    ASSERT_EQ(old.height, shot.height);
+    EXPECT_LE(CountPixelsOff(shot, old), offAllowed);
+}
+
+void PerspectiveView(int x, int y, int width, int height, double fovy, double zFar) {
+    glViewport(x, y, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fovy, double(width) / height, 0.1, zFar);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void LitSquareView(int size, float left, float bottom, float span, const float* lightFrom, float ambient,
+                   float diffuse) {
+    glViewport(0, 0, size, size);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(left, left + span, bottom, bottom + span, -5, 5);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const float light[4] = {lightFrom[0], lightFrom[1], lightFrom[2], 0}, none[4] = {0, 0, 0, 1},
+                around[4] = {ambient, ambient, ambient, 1}, direct[4] = {diffuse, diffuse, diffuse, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, light);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, none);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, direct);
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, around);
+    for (GLenum cap : {GL_LIGHTING, GL_LIGHT0, GL_DEPTH_TEST, GL_TEXTURE_2D}) glEnable(cap);
+    glClearColor(0.15f, 0.15f, 0.2f, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
 bool LoadPng(const std::string& path, ReadBack* shot) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;

@@ -44,6 +44,19 @@ bool SavePng(const ReadBack& shot, const std::string& path);
 // Reads a PNG that SavePng wrote back into the same layout; false when the
 // file is missing or not a PNG.
 bool LoadPng(const std::string& path, ReadBack* shot);
+// Saves the picture among the test output and holds it against the one kept
+// as tests/fixtures/<fixture>.png: at most offAllowed pixels may differ. With
+// PIB_WRITE_FIXTURES set it keeps this one instead.
+void ExpectAsKept(const ReadBack& shot, const std::string& fixture, int offAllowed);
+// A viewport from (x, y) and a perspective of that shape, the modelview
+// matrix reset.
+void PerspectiveView(int x, int y, int width, int height, double fovy, double zFar);
+// The viewport from the origin, an orthographic square from (left, bottom)
+// span wide, and light 0 from that way (the modelview matrix reset), diffuse
+// only, over that ambient light: lighting, depth test and texturing on, the
+// buffers cleared.
+void LitSquareView(int size, float left, float bottom, float span, const float* lightFrom, float ambient,
+                   float diffuse);
 // Runs fn with dir as the working folder, then reads back the file it wrote
 // there ("" when there is none).
 std::string WriteInDirAndRead(const std::string& dir, const std::string& file, void (*fn)(void*),

@@ -105,18 +105,6 @@ protected:
         glLoadIdentity();
     }
 
-    // A slanted view from beyond the board's lower left corner.
-    void ViewFromCorner() {
-        glViewport(0, 0, kShotSize, kShotSize);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(50, 1, 0.1, 100);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        double w = GetBoardWidth(), h = GetBoardHeight();
-        gluLookAt(-2, -3, 6, w / 2, h / 2, 0, 0, 0, 1);
-    }
-
     Screenshot Draw(const std::string& name) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -168,7 +156,7 @@ TEST_F(BoardDrawing, EachShippedWorldShowsItsFloorsAndWalls) {
         EXPECT_LT(Distance(SquareMean(shot, fx, fy), floor), 40) << "floor cell " << fx << "," << fy;
         EXPECT_LT(Distance(SquareMean(shot, -1, -1), wall), 40) << "wall square";
         EXPECT_LT(Distance(SquareMean(shot, GetBoardWidth(), GetBoardHeight() / 2), wall), 40);
-        ViewFromCorner();
+        ViewBoardFromCorner(kShotSize);
         Draw(std::string("slanted_") + std::string(file).substr(0, std::string(file).find('.')));
     }
 }
@@ -212,7 +200,7 @@ TEST_F(BoardDrawing, FoundGemsAndWobblingBandsAreDrawn) {
         StrikeNurbsPatch(bands[activeBands[k].row][activeBands[k].column].surface, k % 2 ? 1 : -1);
     for (int k = 0; k < 20; ++k) UpdateBands();
     int spin = GetGemSpin();
-    ViewFromCorner();
+    ViewBoardFromCorner(kShotSize);
     Screenshot shot = Draw("gems_and_bands");
     EXPECT_EQ(GetGemSpin(), (spin + 1) % 360) << "one step per DrawGems";
     int yellow = 0;

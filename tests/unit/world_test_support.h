@@ -1,5 +1,7 @@
 // Shared by the world tests: the fixture world and worlds made on the spot.
 #pragma once
+#include <GL/glu.h>
+
 #include <functional>
 #include <sstream>
 #include <string>
@@ -38,4 +40,17 @@ inline std::string WorldText(int w, int h, const std::function<int(int, int)>& b
     grid("GEMS2", 2 * w - 1, edge, zero);
     grid("BANDS", 2 * w - 1, edge, bandAt);
     return out.str();
+}
+
+// A slanted view of a size by size square from beyond the board's lower left
+// corner.
+inline void ViewBoardFromCorner(int size) {
+    glViewport(0, 0, size, size);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(50, 1, 0.1, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    double w = GetBoardWidth(), h = GetBoardHeight();
+    gluLookAt(-2, -3, 6, w / 2, h / 2, 0, 0, 0, 1);
 }

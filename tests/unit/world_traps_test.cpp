@@ -12,11 +12,10 @@
 #include "core/play.h"
 #include "pib_test_world.h"
 #include "trap_search.h"
-#include "world_test_support.h"
 
 namespace {
 
-const int kNorth = 0, kEast = 1;
+const int kNorth = 0;
 
 std::string Listed(const std::vector<Trap>& traps) {
     std::string out;
@@ -40,23 +39,6 @@ INSTANTIATE_TEST_SUITE_P(EveryStart, ShippedWorldTraps,
                          ::testing::Combine(::testing::Values(1, 2, 3),
                                             ::testing::Values(0, 1, 2, 3)));
 
-// The pocket of the fixture: the board's edge on one side, a crate on the
-// other. A pib walking up the first column that turns right at the crate's
-// corner ends up going back and forth in cell (0, 3) for ever.
-TEST(TrapSearch, FindsTheFixturesPocketBesideACrate) {
-    std::vector<Trap> traps =
-        FindTraps(WorldFixture("pocket.data"), {0.5, 0.5, kNorth}, kThisPibOnly);
-    ASSERT_EQ(traps.size(), 1u) << Listed(traps);
-    const Trap& trap = traps[0];
-    EXPECT_EQ(trap.kind, kGoesRound);
-    EXPECT_EQ(std::make_tuple(trap.x, trap.y, trap.upper), std::make_tuple(0, 3, 0));
-    EXPECT_EQ(trap.dir % 2, kEast % 2) << "back and forth along x";
-    EXPECT_TRUE(trap.bandsUp.empty());
-    std::string told = DescribeTrap(trap);
-    EXPECT_NE(told.find("in cell (0, 3) on the ground heading"), std::string::npos) << told;
-    EXPECT_EQ(told.substr(told.size() - 10), "no band up") << told;
-}
-
 // Small worlds of floor built on the spot, a free pole at every corner, each
 // searched from (0.5, 0.5) heading +y.
 struct PocketCase {
@@ -70,12 +52,17 @@ struct PocketCase {
     int bands;           // with this many bands up
 };
 
+// The board's edge on one side, a crate on the other: a pib walking up the
+// first column that turns right at the crate's corner goes back and forth in
+// cell (0, 3) for ever.
+void CrateBesideTheEdge(pibtest::World& w) { w.cells[1][3] = kCrate; }
+
 // A hidden band place across the border of cell (0, 2) with the second
 // column: the pib that turns into that cell puts the band up in front of
 // itself, between it and the rest of the board.
 void BandBesideTheEdge(pibtest::World& w) { w.bands[pibtest::AlongYRow(0)][2] = 1; }
 
-// The fixture's pocket with a hole in it: the pib falls and starts again.
+// That pocket, a row further up, with a hole in it: the pib falls and starts again.
 void HoleInThePocket(pibtest::World& w) {
     w.cells[1][4] = kCrate;
     w.cells[0][4] = kHole;
@@ -103,6 +90,8 @@ void CorridorWithOnePole(pibtest::World& w) {
 }
 
 const PocketCase kPocketCases[] = {
+    {"the board's edge and a crate make a pocket", 5, 4, CrateBesideTheEdge, kThisPibOnly, 1, kGoesRound,
+     0, 3, 0, 3, 0},
     {"a band the pib puts up itself walls the pocket", 6, 5, BandBesideTheEdge, kThisPibOnly, 1,
      kGoesRound, 0, 2, 0, 2, 1},
     {"a hole in the pocket takes the pib back to its start", 6, 5, HoleInThePocket,
