@@ -184,17 +184,17 @@ TEST_F(FramePictures, GameFramesLookAsKept) {
     for (const GameCase& c : kGames) ExpectAsKept(PlayAndDraw(c), std::string("frame/") + c.name, 60);
 }
 
+// Cleared and lit, blending off as the strip leaves it before the views.
+void StartAView() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_BLEND);
+    for (GLenum cap : {GL_DEPTH_TEST, GL_LIGHTING, GL_LIGHT0}) glEnable(cap);
+}
+
 // Every world from beyond a corner with all its gems found and every band
 // up, half of them plucked and wobbling; world 3 also with texturing off.
 void FindEverythingAndPluckHalf() {
-    for (int r = 0; r < GetEdgeRowCount(); ++r)
-        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
-            double x, y;
-            GetEdgePoint(r, c, &x, &y);
-            DiscoverGemsAt(r % 4, x, y, 0);
-            DiscoverGemsAt(r % 4, x, y, 1);
-            if (bands[r][c].state == 1) RaiseBand(r, c);
-        }
+    FindEveryGemAndRaiseEveryBand();
     for (int k = 0; k < activeBandCount; k += 2)
         StrikeNurbsPatch(bands[activeBands[k].row][activeBands[k].column].surface, k % 4 ? 1 : -1);
     for (int k = 0; k < 30; ++k) UpdateBands();
@@ -213,11 +213,7 @@ TEST_F(FramePictures, BoardsLookAsKept) {
             if (!textured && w != 2) continue;
             if (!textured) KeyboardDown('0', 0, 0);
             UpdateTexturingKey();
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            glDisable(GL_BLEND);  // as the strip leaves it before the views
-            glEnable(GL_DEPTH_TEST);
-            glEnable(GL_LIGHTING);
-            glEnable(GL_LIGHT0);
+            StartAView();
             ViewBoardFromCorner(kSize);
             const GLfloat light[4] = {0.3f, -0.5f, 1.0f, 0};
             glLightfv(GL_LIGHT0, GL_POSITION, light);
@@ -246,11 +242,7 @@ TEST_F(FramePictures, FiguresNearAndFarLookAsKept) {
     PerspectiveView(0, 0, kW, kH, 60, 50);
     const GLfloat light[4] = {1.4f, 1.8f, 2.1f, 0};
     glLightfv(GL_LIGHT0, GL_POSITION, light);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_BLEND);  // as the strip leaves it before the views
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
+    StartAView();
     glEnable(GL_TEXTURE_2D);
     // Place (x, z), turn about y: a row of figures going back into the view.
     const float kPlaces[6][3] = {{-1.2f, -2.5f, 30}, {0.9f, -3, 200}, {-2, -6, 120},

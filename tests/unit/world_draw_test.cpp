@@ -184,16 +184,7 @@ TEST_F(BoardDrawing, HoldingZeroSwitchesTexturingOffUntilReleased) {
 TEST_F(BoardDrawing, FoundGemsAndWobblingBandsAreDrawn) {
     ReadWorldFile("world.data");
     UpdateTexturingKey();
-    // Find every gem and put every band up, then pluck them all.
-    for (int r = 0; r < GetEdgeRowCount(); ++r) {
-        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
-            double x, y;
-            GetEdgePoint(r, c, &x, &y);
-            DiscoverGemsAt(r % 4, x, y, 0);
-            DiscoverGemsAt(r % 4, x, y, 1);
-            if (bands[r][c].state == 1) RaiseBand(r, c);
-        }
-    }
+    FindEveryGemAndRaiseEveryBand();  // then pluck them all
     EXPECT_EQ(GetGemsLeft(), 0);
     EXPECT_EQ(activeBandCount, 7);
     for (int k = 0; k < activeBandCount; ++k)

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "world/board.h"
+#include "world/gems_bands.h"
 
 inline std::string WorldFixture(const std::string& name) {
     return std::string(PIB_FIXTURES_DIR) + "/world/" + name;
@@ -53,4 +54,16 @@ inline void ViewBoardFromCorner(int size) {
     glLoadIdentity();
     double w = GetBoardWidth(), h = GetBoardHeight();
     gluLookAt(-2, -3, 6, w / 2, h / 2, 0, 0, 0, 1);
+}
+
+// Finds every gem of the loaded world and puts every band up.
+inline void FindEveryGemAndRaiseEveryBand() {
+    for (int r = 0; r < GetEdgeRowCount(); ++r)
+        for (int c = 0; c < GetEdgeRowLength(r); ++c) {
+            double x, y;
+            GetEdgePoint(r, c, &x, &y);
+            DiscoverGemsAt(r % 4, x, y, 0);
+            DiscoverGemsAt(r % 4, x, y, 1);
+            if (bands[r][c].state == 1) RaiseBand(r, c);
+        }
 }
