@@ -21,7 +21,7 @@ const char* const kWorldTextureFiles[kWorldTexCount] = {
     "bg02.sgi", "purple.sgi", "newfloor.sgi", "bg11.sgi", "spiral.sgi", "step.sgi", "box.sgi", "whitepib.sgi"};
 
 GLuint worldTextures[kWorldTexCount];
-GLuint freePoleList, floorTileList;
+GLuint freePoleList;
 // The board and the wall ring never change in play: their faces are put
 // together once per world, at their first drawing, one run for each texture
 // and material, and sent in every view. The poles are put together again
@@ -63,32 +63,18 @@ void Material(const GLfloat* color) { glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFF
 void Bind(GLuint texture) { glBindTexture(GL_TEXTURE_2D, texture); }
 void BindWorld(WorldTexture t) { Bind(worldTextures[t]); }
 
-// Added to every corner while many cells go into one batch of quads; zero
-// otherwise, when each cell is moved into place by the model-view matrix.
+// Added to every post corner while the poles' run is put together; zero
+// otherwise, when the free pole's list is placed by the model-view matrix.
 float batchOffsetX = 0, batchOffsetY = 0, batchOffsetZ = 0;
 
 void BatchVertex(float x, float y, float z) {
     glVertex3f(x + batchOffsetX, y + batchOffsetY, z + batchOffsetZ);
 }
 
-void EmitCorners(const Face& f) {
-    glNormal3f(f.nx, f.ny, f.nz);
-    for (int k = 0; k < f.count; ++k) {
-        glTexCoord2f(f.corners[k].s, f.corners[k].t);
-        BatchVertex(f.corners[k].x, f.corners[k].y, f.corners[k].z);
-    }
-}
-
 void MoveBatchTo(float x, float y, float z = 0) {
     batchOffsetX = x;
     batchOffsetY = y;
     batchOffsetZ = z;
-}
-
-void DrawFace(const Face& f) {
-    glBegin(f.count == 4 ? GL_QUADS : GL_TRIANGLES);
-    EmitCorners(f);
-    glEnd();
 }
 
 const Face kTopFace = {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 1, 0}, {1, 1, 1, 1, 1}, {0, 1, 1, 0, 1}}};
@@ -206,14 +192,6 @@ int CellPieces(int type, CellPiece* out) {
             ExitProgram(1);
     }
     return n;
-}
-
-void DrawPieces(const CellPiece* pieces, int n) {
-    for (int k = 0; k < n; ++k) {
-        BindWorld(pieces[k].texture);
-        Material(pieces[k].material);
-        for (int f = 0; f < pieces[k].count; ++f) DrawFace(pieces[k].faces[f]);
-    }
 }
 
 // The board's cells go to the renderer one run of faces per texture and
@@ -431,10 +409,8 @@ void LoadWorldTextures() {
 }
 
 void BuildBoardLists() {
-    for (GLuint list : {freePoleList, floorTileList})
-        if (list) glDeleteLists(list, 1);
+    if (freePoleList) glDeleteLists(freePoleList, 1);
     freePoleList = CompileList(DrawFreePole);
-    floorTileList = CompileList(DrawFloorTile);
 }
 
 void ForgetBoardLists() { boardListsStale = true; }
@@ -526,13 +502,6 @@ void DrawFloor() {
     Bind(0);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
-
-void DrawRamp(int type) {
-    CellPiece pieces[kMostPieces];
-    DrawPieces(pieces, CellPieces(type, pieces));
-}
-
-void DrawFloorTile() { DrawFace(kGroundFace); }
 
 void DrawExterior() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
