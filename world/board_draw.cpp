@@ -1,6 +1,6 @@
 #include "world/board_draw.h"
 
-#include <GL/glut.h>
+#include <GL/gl.h>
 
 #include <cmath>
 #include <cstdio>
@@ -389,12 +389,10 @@ void TranslateToPlace(int r, int c) {
     if (r % 2 == 1) glRotatef(90, 0, 0, 1);
 }
 
-void DrawGemAt(int r, int c, const GemSlot* gem, int mapMode, bool upper) {
+void DrawGemIconAt(int r, int c, const GemSlot* gem) {
     glPushMatrix();
     TranslateToPlace(r, c);
-    if (upper && !mapMode) glTranslatef(0, 0, 1);
-    if (mapMode) DrawGemMapIcon(gem);
-    else DrawGem3D(gem);
+    DrawGemMapIcon(gem);
     glPopMatrix();
 }
 }  // namespace
@@ -568,9 +566,8 @@ void DrawFreePole() {
 }
 
 // The markers go out in one run: first the small posts of free upper poles,
-// then every diamond, each placed as DrawDiamond's scale would place it. A
-// post and its diamond keep their order; markers of two vertices never
-// overlap.
+// then every diamond, 0.2 across, about its post's corner. A post and its
+// diamond keep their order; markers of two vertices never overlap.
 void DrawPoleMarkers() {
     glColor4f(1, 1, 0, 0.6f);
     auto marked = [](int i, int j) {
@@ -592,16 +589,6 @@ void DrawPoleMarkers() {
             if (!marked(i, j)) continue;
             for (const auto& k : kDiamond) glVertex3f(0.2f * k[0] + (i - 0.05f), 0.2f * k[1] + (j - 0.05f), 0);
         }
-    glEnd();
-}
-
-void DrawDiamond() {
-    glScalef(0.2f, 0.2f, 1);
-    glBegin(GL_QUADS);
-    glVertex3f(-0.5f, 0, 0);
-    glVertex3f(0, 0.5f, 0);
-    glVertex3f(0.5f, 0, 0);
-    glVertex3f(0, -0.5f, 0);
     glEnd();
 }
 
@@ -627,8 +614,8 @@ struct LineVertex {
     float p[3], n[3], rgba[4];
 };
 
-// A found gem's wire as the matrices of DrawGemAt and DrawGem3D would place
-// it, every loop's edges as separate lines: from (x, y, z) turned a quarter
+// A found gem's wire placed as a matrix stack would place it, every loop's
+// edges as separate lines: from (x, y, z) turned a quarter
 // about z when across, then scaled along its border and spun about it. The
 // normals go through the inverse transpose of the same, as GL turns them.
 void AddGemLines(std::vector<LineVertex>& out, double x, double y, float z, bool across, const GemSlot* gem) {
@@ -707,25 +694,14 @@ void DrawGems(int mapMode) {
     if (mapMode) {
         for (int r = 0; r < GetEdgeRowCount(); ++r) {
             for (int c = 0; c < GetEdgeRowLength(r); ++c) {
-                if (gems[r][c].value == 2) DrawGemAt(r, c, &gems[r][c], mapMode, false);
-                if (gems2[r][c].value == 2) DrawGemAt(r, c, &gems2[r][c], mapMode, true);
+                if (gems[r][c].value == 2) DrawGemIconAt(r, c, &gems[r][c]);
+                if (gems2[r][c].value == 2) DrawGemIconAt(r, c, &gems2[r][c]);
             }
         }
     } else {
         DrawGemWires();
     }
     gemSpin = (gemSpin + 1) % 360;
-}
-
-void DrawGem3D(const GemSlot* gem) {
-    const GLfloat color[4] = {float(gem->red), float(gem->green), float(gem->blue), 1.0f};
-    glPushMatrix();
-    Material(color);
-    glTranslatef(0, 0, 0.25f);
-    glScalef(0.18f, 0.06f, 0.06f);
-    glRotatef(float(gemSpin), 1, 0, 0);
-    glutWireDodecahedron();
-    glPopMatrix();
 }
 
 void DrawGemMapIcon(const GemSlot* gem) {

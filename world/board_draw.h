@@ -41,8 +41,6 @@ void DrawBandMapIcons();
 
 // Cell and part models, each in a unit cube at the origin.
 void DrawFreePole();
-void DrawDiamond();
-void DrawGem3D(const GemSlot* gem);
 void DrawGemMapIcon(const GemSlot* gem);
 void DrawBandObject(NurbsPatch* surface);
 
