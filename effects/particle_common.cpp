@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "support/helpers.h"
+
 EmissionClock StartEmissionClock(int now, float rate) { return {double(now), 0, rate}; }
 
 double EmissionLastTime(const EmissionClock& clock) {
@@ -31,12 +33,7 @@ float Length3(const float* v) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2
 void ViewPlanes(const float* modelview, float planes[6][4]) {
     float p[16], m[16];
     glGetFloatv(GL_PROJECTION_MATRIX, p);
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r) {
-            float sum = 0;
-            for (int k = 0; k < 4; ++k) sum += p[k * 4 + r] * modelview[c * 4 + k];
-            m[c * 4 + r] = sum;
-        }
+    MultiplyMatrices(p, modelview, m);
     for (int i = 0; i < 6; ++i) {
         float sign = i % 2 ? -1.0f : 1.0f;
         float* plane = planes[i];
