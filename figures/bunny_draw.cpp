@@ -333,11 +333,6 @@ unsigned BatchTexture(const Bunny* b, int batch) {
 }
 
 // The batches of this figure, each keeping only what shows in the present
-// view, in the order they are sent, in eye coordinates with the vertex
-// colour the front material. Every shape but the lenses is closed, hides its
-// openings inside the figure or carries its back faces, so the faces turned
-// away need not be drawn; the lenses are seen from both sides.
-// The batches of this figure, each keeping only what shows in the present
 // view, in eye coordinates with the vertex colour the front material. Every
 // shape but the lenses is closed, hides its openings inside the figure or
 // carries its back faces, so the faces turned away need not be drawn. The
@@ -349,13 +344,12 @@ void GatherBatches(const Bunny* b, int callersMode, FigureBatch** batch) {
     for (int k = 0; k < kLensesBatch; ++k) {
         bool shoe = k >= kShoeSideBatch && k <= kShoeSoleBatch;
         batch[k] = &HeldBatch({BatchTexture(b, k), shoe ? GL_DECAL : callersMode, false}, view);
-        batch[k]->SendOneByOne(!BunnyPartLists());
     }
     // The left temple is opaque: any time after the lenses will do.
     HeldState lens{BatchTexture(b, kLensesBatch), b->shoes ? GL_MODULATE : callersMode, false};
     batch[kLensesBatch] = b->glasses ? &HeldAfterOpaque(lens, view, true) : nullptr;
     batch[kFrameBatch] = b->glasses ? &HeldBatch(lens, view) : nullptr;
-    for (int k = kLensesBatch; k < kBunnyBatchCount; ++k)
+    for (int k = 0; k < kBunnyBatchCount; ++k)
         if (batch[k]) batch[k]->SendOneByOne(!BunnyPartLists());
 }
 }  // namespace

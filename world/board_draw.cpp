@@ -369,8 +369,6 @@ void BuildExteriorRing() {
     }
 }
 
-// Compiled at the first drawing rather than at the load: a cell of an
-// unknown type is refused when the board is first drawn.
 // Put together at the first drawing rather than at the load: a cell of an
 // unknown type is refused when the board is first drawn.
 void BuildStaleBoard() {
