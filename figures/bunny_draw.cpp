@@ -1,6 +1,6 @@
 // Drawing a Bunny from its pose fields. The owner sets up the view, lights and
 // the figure's place, then calls DrawBunny and DrawBunnyEmitters.
-#include <GL/glut.h>
+#include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
@@ -406,7 +406,6 @@ void DrawBunny(Bunny* bunny) {
         glDisable(GL_NORMALIZE);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glBindTexture(GL_TEXTURE_2D, 0);
-        gluQuadricTexture(bunny->quadric, GL_FALSE);
     }
     FigureDrawn();
     // The emitters are drawn next, in this shifted frame.
