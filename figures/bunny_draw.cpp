@@ -393,13 +393,10 @@ void DrawBunny(Bunny* bunny) {
     // A figure wholly outside the view costs the renderer as much as one in
     // sight (each of four views draws every pib): such a figure is not sent.
     if (BunnyInView(bunny)) {
-        float caller[16];
-        glGetFloatv(GL_MODELVIEW_MATRIX, caller);
-        Build d{bunny, {}, Placement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
+        Build d{bunny, {}, CurrentPlacement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
         GLint callersMode = GL_MODULATE;
         glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &callersMode);
         GatherBatches(bunny, callersMode, d.batch);
-        d.at.Load(caller);
         d.scale = MatrixScale(d.at);
         AddBunny(d);
         // The state the figure leaves, however its parts are sent.

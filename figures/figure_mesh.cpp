@@ -362,6 +362,14 @@ PixelView CurrentPixelView(bool eyeCoordinates) {
     return view;
 }
 
+Placement CurrentPlacement() {
+    float modelview[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    Placement at;
+    at.Load(modelview);
+    return at;
+}
+
 void FigureBatch::Append(const TriangleMesh& part, float r, float g, float b) {
     const float rgba[4] = {r, g, b, 1};
     Append(part, *this, rgba);
