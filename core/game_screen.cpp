@@ -202,8 +202,6 @@ void DrawWorldViews(const ViewSteps& steps) {
     DrawSparkEmittersInViews(sparks, count, steps);
 }
 
-void DrawWorldView() { DrawWorldViews(kPresentView); }
-
 void DrawDividers(int players) {
     DividerPiece pieces[4];
     int count = DividerPieces(players, windowWidth, windowHeight, pieces);

@@ -7,9 +7,7 @@ void DrawGameScreen();
 
 // The views of every active player with their dividers.
 void LayoutViews(int players);
-// The contents of one view: that of the present GL state, or of each of
-// several views a step at a time.
-void DrawWorldView();
+// The contents of each of several views, a step at a time.
 void DrawWorldViews(const ViewSteps& steps);
 void UpdatePibSparks();
 void DrawDividers(int players);

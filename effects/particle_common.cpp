@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "support/helpers.h"
+
 EmissionClock StartEmissionClock(int now, float rate) { return {double(now), 0, rate}; }
 
 double EmissionLastTime(const EmissionClock& clock) {
@@ -31,12 +33,7 @@ float Length3(const float* v) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2
 void ViewPlanes(const float* modelview, float planes[6][4]) {
     float p[16], m[16];
     glGetFloatv(GL_PROJECTION_MATRIX, p);
-    for (int c = 0; c < 4; ++c)
-        for (int r = 0; r < 4; ++r) {
-            float sum = 0;
-            for (int k = 0; k < 4; ++k) sum += p[k * 4 + r] * modelview[c * 4 + k];
-            m[c * 4 + r] = sum;
-        }
+    MultiplyMatrices(p, modelview, m);
     for (int i = 0; i < 6; ++i) {
         float sign = i % 2 ? -1.0f : 1.0f;
         float* plane = planes[i];
@@ -86,9 +83,12 @@ namespace {
 struct QuadRun {
     unsigned texture = 0;
     bool bound = false;  // the texture, at the first quads sent
-    bool glowing = false, unlitGiven = false;
-    std::vector<float> xyz, st, glow, unlit;  // per corner
+    std::vector<float> xyz, st, glow, unlit;  // per corner; glow and unlit only for glowing quads
 } run;
+
+void ClearCorners() {
+    for (std::vector<float>* v : {&run.xyz, &run.st, &run.glow, &run.unlit}) v->clear();
+}
 
 void AddCorners(const Billboard& b, float x, float y, float z, float h) {
     const float* r = b.right;
@@ -108,7 +108,7 @@ void AddCorners(const Billboard& b, float x, float y, float z, float h) {
 // so, and the run goes out as one array.
 void SendGlowingRun(GLsizei corners) {
     bool lit = glIsEnabled(GL_LIGHTING);
-    if (!lit && !run.unlitGiven) {
+    if (!lit && run.unlit.empty()) {
         glDrawArrays(GL_QUADS, 0, corners);
         return;
     }
@@ -137,8 +137,7 @@ void SendGlowingRun(GLsizei corners) {
 void BeginQuadRun(unsigned texture) {
     run.texture = texture;
     run.bound = false;
-    run.glowing = run.unlitGiven = false;
-    for (std::vector<float>* v : {&run.xyz, &run.st, &run.glow, &run.unlit}) v->clear();
+    ClearCorners();
 }
 
 void SendQuadRun() {
@@ -150,12 +149,12 @@ void SendQuadRun() {
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
         glVertexPointer(3, GL_FLOAT, 0, run.xyz.data());
         glTexCoordPointer(2, GL_FLOAT, 0, run.st.data());
-        if (run.glowing) SendGlowingRun(corners);
+        if (!run.glow.empty()) SendGlowingRun(corners);
         else glDrawArrays(GL_QUADS, 0, corners);
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);
     }
-    for (std::vector<float>* v : {&run.xyz, &run.st, &run.glow, &run.unlit}) v->clear();
+    ClearCorners();
 }
 
 void EndQuadRun() {
@@ -175,8 +174,6 @@ void BillboardQuad(const Billboard& b, float x, float y, float z, float h) { Add
 void GlowingBillboardQuad(const Billboard& b, float x, float y, float z, float h, const float* rgb, float alpha,
                           const float* unlit) {
     AddCorners(b, x, y, z, h);
-    run.glowing = true;
-    run.unlitGiven = unlit != nullptr;
     for (int k = 0; k < 4; ++k) {
         run.glow.insert(run.glow.end(), {rgb[0], rgb[1], rgb[2], alpha});
         if (unlit) run.unlit.insert(run.unlit.end(), unlit, unlit + 4);

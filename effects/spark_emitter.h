@@ -33,7 +33,6 @@ void DrawSparkEmitter(SparkEmitter* e);
 // Several emitters in every view, a step at a time: each emitter's puffs in
 // every view, then its sparks.
 void DrawSparkEmittersInViews(SparkEmitter* const* emitters, int count, const ViewSteps& views);
-// Frees the emitter and its sparks; null is let be.
 // Frees the emitter and its sparks (null is let be).
 void DeleteSparkEmitter(SparkEmitter* e);
 

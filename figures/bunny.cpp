@@ -3,7 +3,6 @@
 #include "figures/bunny.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <cstdio>
 #include <initializer_list>
@@ -187,10 +186,6 @@ Bunny* NewBunny(int outfit, int shoes) {
     b->gunFlag[0] = b->gunFlag[1] = 1;
     b->field[kGunScale] = b->field[kGunScale + 1] = 0;
     SetBunnyColorScheme(b, outfit);
-    b->quadric = gluNewQuadric();
-    gluQuadricDrawStyle(b->quadric, GLU_FILL);
-    gluQuadricNormals(b->quadric, GLU_SMOOTH);
-    gluQuadricOrientation(b->quadric, GLU_OUTSIDE);
     LoadParticleTextures();
     for (int i = 0; i < 3; ++i) {
         const EmitterPlace& p = kEmitterPlaces[i];
@@ -204,7 +199,6 @@ Bunny* NewBunny(int outfit, int shoes) {
 void DeleteBunny(Bunny* bunny) {
     if (!bunny) return;
     ClearBunnyAnimation(bunny);
-    if (bunny->quadric) gluDeleteQuadric(bunny->quadric);
     for (BunnyEmitterSlot& slot : bunny->emitters)
         if (slot.emitter) DeleteEmitter(slot.emitter);
     delete bunny;

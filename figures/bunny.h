@@ -10,7 +10,7 @@ void InitBunnyColorSchemes();
 
 // A new figure in outfit 0 to 7, with or without shoes.
 Bunny* NewBunny(int outfit, int shoes);
-// Frees the figure with its queues, quadric and emitters.
+// Frees the figure with its queues and emitters.
 void DeleteBunny(Bunny* bunny);
 
 void SetBunnyColorScheme(Bunny* bunny, int scheme);

@@ -1,6 +1,6 @@
 // Drawing a Bunny from its pose fields. The owner sets up the view, lights and
 // the figure's place, then calls DrawBunny and DrawBunnyEmitters.
-#include <GL/glut.h>
+#include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
@@ -333,11 +333,6 @@ unsigned BatchTexture(const Bunny* b, int batch) {
 }
 
 // The batches of this figure, each keeping only what shows in the present
-// view, in the order they are sent, in eye coordinates with the vertex
-// colour the front material. Every shape but the lenses is closed, hides its
-// openings inside the figure or carries its back faces, so the faces turned
-// away need not be drawn; the lenses are seen from both sides.
-// The batches of this figure, each keeping only what shows in the present
 // view, in eye coordinates with the vertex colour the front material. Every
 // shape but the lenses is closed, hides its openings inside the figure or
 // carries its back faces, so the faces turned away need not be drawn. The
@@ -349,13 +344,12 @@ void GatherBatches(const Bunny* b, int callersMode, FigureBatch** batch) {
     for (int k = 0; k < kLensesBatch; ++k) {
         bool shoe = k >= kShoeSideBatch && k <= kShoeSoleBatch;
         batch[k] = &HeldBatch({BatchTexture(b, k), shoe ? GL_DECAL : callersMode, false}, view);
-        batch[k]->SendOneByOne(!BunnyPartLists());
     }
     // The left temple is opaque: any time after the lenses will do.
     HeldState lens{BatchTexture(b, kLensesBatch), b->shoes ? GL_MODULATE : callersMode, false};
     batch[kLensesBatch] = b->glasses ? &HeldAfterOpaque(lens, view, true) : nullptr;
     batch[kFrameBatch] = b->glasses ? &HeldBatch(lens, view) : nullptr;
-    for (int k = kLensesBatch; k < kBunnyBatchCount; ++k)
+    for (int k = 0; k < kBunnyBatchCount; ++k)
         if (batch[k]) batch[k]->SendOneByOne(!BunnyPartLists());
 }
 }  // namespace
@@ -399,20 +393,16 @@ void DrawBunny(Bunny* bunny) {
     // A figure wholly outside the view costs the renderer as much as one in
     // sight (each of four views draws every pib): such a figure is not sent.
     if (BunnyInView(bunny)) {
-        float caller[16];
-        glGetFloatv(GL_MODELVIEW_MATRIX, caller);
-        Build d{bunny, {}, Placement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
+        Build d{bunny, {}, CurrentPlacement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
         GLint callersMode = GL_MODULATE;
         glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &callersMode);
         GatherBatches(bunny, callersMode, d.batch);
-        d.at.Load(caller);
         d.scale = MatrixScale(d.at);
         AddBunny(d);
         // The state the figure leaves, however its parts are sent.
         glDisable(GL_NORMALIZE);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glBindTexture(GL_TEXTURE_2D, 0);
-        gluQuadricTexture(bunny->quadric, GL_FALSE);
     }
     FigureDrawn();
     // The emitters are drawn next, in this shifted frame.

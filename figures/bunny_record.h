@@ -7,7 +7,6 @@
 
 struct Bunny;
 struct Emitter;
-struct GLUquadric;
 
 // The fields of one side, in this order; the left side's are numbered 0 to
 // 27 and the right side's 28 to 55 (Right(f) in a pose table).
@@ -114,7 +113,6 @@ struct Bunny {
     float field[kBunnyFieldCount];  // numbered as above
     int gunFlag[2];                 // 0 left, 1 right
     int outfit;
-    GLUquadric* quadric;
     AnimQueues<Bunny> anim;
     int trembling;
     BunnyEmitterSlot emitters[3];   // head, chest, legs

@@ -108,14 +108,7 @@ bool Placement::MirrorsWinding() const {
 }
 
 void Placement::NormalMatrix(float* out) const {
-    auto at = [this](int row, int col) { return matrix_[col * 4 + row]; };
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c) {
-            int r1 = (r + 1) % 3, r2 = (r + 2) % 3, c1 = (c + 1) % 3, c2 = (c + 2) % 3;
-            out[r * 3 + c] = at(r1, c1) * at(r2, c2) - at(r1, c2) * at(r2, c1);
-        }
-    float det = at(0, 0) * out[0] + at(0, 1) * out[1] + at(0, 2) * out[2];
-    if (det < 0)
+    if (UpperCofactors(matrix_, out) < 0)
         for (int i = 0; i < 9; ++i) out[i] = -out[i];
 }
 
@@ -367,6 +360,14 @@ PixelView CurrentPixelView(bool eyeCoordinates) {
         MultiplyMatrices(projection, modelview, view.clip);
     }
     return view;
+}
+
+Placement CurrentPlacement() {
+    float modelview[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    Placement at;
+    at.Load(modelview);
+    return at;
 }
 
 void FigureBatch::Append(const TriangleMesh& part, float r, float g, float b) {

@@ -122,6 +122,9 @@ struct PixelView {
 // The present projection and viewport, for a batch sent at the identity
 // (its vertices in eye coordinates) or at the present modelview.
 PixelView CurrentPixelView(bool eyeCoordinates);
+// The present modelview matrix, as a figure put together in eye coordinates
+// is placed from it.
+Placement CurrentPlacement();
 
 // A figure's parts, each placed by a matrix and lit in its own colour
 // (carried by the vertices as the material), sent at once. A figure with

@@ -328,11 +328,7 @@ void DrawRobot(Robot* robot) {
     glEnable(GL_CULL_FACE);
     // Everything the figure reaches, riders included, lies within this sphere.
     if (SphereInView(f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f)) {
-        Build d;
-        float caller[16];
-        glGetFloatv(GL_MODELVIEW_MATRIX, caller);
-        d.at.Load(caller);
-        d.view = CurrentPixelView(true);
+        Build d{CurrentPlacement(), CurrentPixelView(true)};
         d.at.Translate(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
         RotateXyz(d.at, &f[kRobotBodyAngleX]);
         Add(d, shapes.bodyFront, BodyFrontShape, kDarkBlue, robotTextures[kRobotFrontPanelTexture]);

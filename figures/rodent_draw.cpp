@@ -178,10 +178,7 @@ void DrawRodent(Rodent* rodent) {
     if (!SphereInView(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ], 0.15f)) return;
     // In eye coordinates, held with the other figures' untextured parts;
     // every part is closed.
-    float caller[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, caller);
-    Placement at;
-    at.Load(caller);
+    Placement at = CurrentPlacement();
     FigureBatch& batch = HeldBatch({0, GL_DECAL, true}, CurrentPixelView(true));
     AddRodentToBatch(batch, at, rodent);
     glDisable(GL_CULL_FACE);  // as drawing the figure on its own left it

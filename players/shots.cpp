@@ -298,8 +298,6 @@ int ShotBounce(Shot* s) {
     return 0;
 }
 
-void DrawShots() { DrawShotsInViews(kPresentView); }
-
 void DrawShotsInViews(const ViewSteps& views) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);

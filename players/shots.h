@@ -31,7 +31,6 @@ void FireShot(double x, double y, double z, double dirX, double dirY, double dir
 // One tick: flight and hits of every shot, then growth and fading of every burst.
 void UpdateShots();
 
-void DrawShots();
 // Every view's shots, a step at a time.
 void DrawShotsInViews(const ViewSteps& views);
 void DrawShotMarkers();

@@ -80,6 +80,16 @@ void MultiplyMatrices(const float* a, const float* b, float* out) {
         }
 }
 
+float UpperCofactors(const float* m, float* out) {
+    auto at = [m](int row, int col) { return m[col * 4 + row]; };
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            int r1 = (r + 1) % 3, r2 = (r + 2) % 3, c1 = (c + 1) % 3, c2 = (c + 2) % 3;
+            out[r * 3 + c] = at(r1, c1) * at(r2, c2) - at(r1, c2) * at(r2, c1);
+        }
+    return at(0, 0) * out[0] + at(0, 1) * out[1] + at(0, 2) * out[2];
+}
+
 void NormalizeVec3(float* v) {
     double len = std::sqrt(double(v[0]) * v[0] + double(v[1]) * v[1] + double(v[2]) * v[2]);
     for (int i = 0; i < 3; ++i) v[i] = float(v[i] / len);

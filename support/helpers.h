@@ -28,6 +28,9 @@ void ComputeTriangleCross(const float* p0, const float* p1, const float* p2, flo
 void NormalizeVec3(float* v);
 // out = a b, 4x4 matrices in GL's column-major order; out may not be a or b.
 void MultiplyMatrices(const float* a, const float* b, float* out);
+// The cofactors of the upper 3x3 of a 4x4 matrix (column-major), row by row
+// (out[row * 3 + column]); returns that 3x3's determinant.
+float UpperCofactors(const float* m, float* out);
 
 void DrawBox(float w, float h, float d);
 // Face 0 to 5 of that box as DrawBox and DrawTexturedBox send it: its normal,

@@ -1,6 +1,6 @@
 #include "world/board_draw.h"
 
-#include <GL/glut.h>
+#include <GL/gl.h>
 
 #include <cmath>
 #include <cstdio>
@@ -21,7 +21,7 @@ const char* const kWorldTextureFiles[kWorldTexCount] = {
     "bg02.sgi", "purple.sgi", "newfloor.sgi", "bg11.sgi", "spiral.sgi", "step.sgi", "box.sgi", "whitepib.sgi"};
 
 GLuint worldTextures[kWorldTexCount];
-GLuint freePoleList, floorTileList;
+GLuint freePoleList;
 // The board and the wall ring never change in play: their faces are put
 // together once per world, at their first drawing, one run for each texture
 // and material, and sent in every view. The poles are put together again
@@ -63,32 +63,18 @@ void Material(const GLfloat* color) { glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFF
 void Bind(GLuint texture) { glBindTexture(GL_TEXTURE_2D, texture); }
 void BindWorld(WorldTexture t) { Bind(worldTextures[t]); }
 
-// Added to every corner while many cells go into one batch of quads; zero
-// otherwise, when each cell is moved into place by the model-view matrix.
+// Added to every post corner while the poles' run is put together; zero
+// otherwise, when the free pole's list is placed by the model-view matrix.
 float batchOffsetX = 0, batchOffsetY = 0, batchOffsetZ = 0;
 
 void BatchVertex(float x, float y, float z) {
     glVertex3f(x + batchOffsetX, y + batchOffsetY, z + batchOffsetZ);
 }
 
-void EmitCorners(const Face& f) {
-    glNormal3f(f.nx, f.ny, f.nz);
-    for (int k = 0; k < f.count; ++k) {
-        glTexCoord2f(f.corners[k].s, f.corners[k].t);
-        BatchVertex(f.corners[k].x, f.corners[k].y, f.corners[k].z);
-    }
-}
-
 void MoveBatchTo(float x, float y, float z = 0) {
     batchOffsetX = x;
     batchOffsetY = y;
     batchOffsetZ = z;
-}
-
-void DrawFace(const Face& f) {
-    glBegin(f.count == 4 ? GL_QUADS : GL_TRIANGLES);
-    EmitCorners(f);
-    glEnd();
 }
 
 const Face kTopFace = {0, 0, 1, 4, {{0, 0, 1, 0, 0}, {1, 0, 1, 1, 0}, {1, 1, 1, 1, 1}, {0, 1, 1, 0, 1}}};
@@ -206,14 +192,6 @@ int CellPieces(int type, CellPiece* out) {
             ExitProgram(1);
     }
     return n;
-}
-
-void DrawPieces(const CellPiece* pieces, int n) {
-    for (int k = 0; k < n; ++k) {
-        BindWorld(pieces[k].texture);
-        Material(pieces[k].material);
-        for (int f = 0; f < pieces[k].count; ++f) DrawFace(pieces[k].faces[f]);
-    }
 }
 
 // The board's cells go to the renderer one run of faces per texture and
@@ -391,8 +369,6 @@ void BuildExteriorRing() {
     }
 }
 
-// Compiled at the first drawing rather than at the load: a cell of an
-// unknown type is refused when the board is first drawn.
 // Put together at the first drawing rather than at the load: a cell of an
 // unknown type is refused when the board is first drawn.
 void BuildStaleBoard() {
@@ -411,12 +387,10 @@ void TranslateToPlace(int r, int c) {
     if (r % 2 == 1) glRotatef(90, 0, 0, 1);
 }
 
-void DrawGemAt(int r, int c, const GemSlot* gem, int mapMode, bool upper) {
+void DrawGemIconAt(int r, int c, const GemSlot* gem) {
     glPushMatrix();
     TranslateToPlace(r, c);
-    if (upper && !mapMode) glTranslatef(0, 0, 1);
-    if (mapMode) DrawGemMapIcon(gem);
-    else DrawGem3D(gem);
+    DrawGemMapIcon(gem);
     glPopMatrix();
 }
 }  // namespace
@@ -431,10 +405,8 @@ void LoadWorldTextures() {
 }
 
 void BuildBoardLists() {
-    for (GLuint list : {freePoleList, floorTileList})
-        if (list) glDeleteLists(list, 1);
+    if (freePoleList) glDeleteLists(freePoleList, 1);
     freePoleList = CompileList(DrawFreePole);
-    floorTileList = CompileList(DrawFloorTile);
 }
 
 void ForgetBoardLists() { boardListsStale = true; }
@@ -527,13 +499,6 @@ void DrawFloor() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
-void DrawRamp(int type) {
-    CellPiece pieces[kMostPieces];
-    DrawPieces(pieces, CellPieces(type, pieces));
-}
-
-void DrawFloorTile() { DrawFace(kGroundFace); }
-
 void DrawExterior() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     BuildStaleBoard();
@@ -599,9 +564,8 @@ void DrawFreePole() {
 }
 
 // The markers go out in one run: first the small posts of free upper poles,
-// then every diamond, each placed as DrawDiamond's scale would place it. A
-// post and its diamond keep their order; markers of two vertices never
-// overlap.
+// then every diamond, 0.2 across, about its post's corner. A post and its
+// diamond keep their order; markers of two vertices never overlap.
 void DrawPoleMarkers() {
     glColor4f(1, 1, 0, 0.6f);
     auto marked = [](int i, int j) {
@@ -623,16 +587,6 @@ void DrawPoleMarkers() {
             if (!marked(i, j)) continue;
             for (const auto& k : kDiamond) glVertex3f(0.2f * k[0] + (i - 0.05f), 0.2f * k[1] + (j - 0.05f), 0);
         }
-    glEnd();
-}
-
-void DrawDiamond() {
-    glScalef(0.2f, 0.2f, 1);
-    glBegin(GL_QUADS);
-    glVertex3f(-0.5f, 0, 0);
-    glVertex3f(0, 0.5f, 0);
-    glVertex3f(0.5f, 0, 0);
-    glVertex3f(0, -0.5f, 0);
     glEnd();
 }
 
@@ -658,8 +612,8 @@ struct LineVertex {
     float p[3], n[3], rgba[4];
 };
 
-// A found gem's wire as the matrices of DrawGemAt and DrawGem3D would place
-// it, every loop's edges as separate lines: from (x, y, z) turned a quarter
+// A found gem's wire placed as a matrix stack would place it, every loop's
+// edges as separate lines: from (x, y, z) turned a quarter
 // about z when across, then scaled along its border and spun about it. The
 // normals go through the inverse transpose of the same, as GL turns them.
 void AddGemLines(std::vector<LineVertex>& out, double x, double y, float z, bool across, const GemSlot* gem) {
@@ -738,25 +692,14 @@ void DrawGems(int mapMode) {
     if (mapMode) {
         for (int r = 0; r < GetEdgeRowCount(); ++r) {
             for (int c = 0; c < GetEdgeRowLength(r); ++c) {
-                if (gems[r][c].value == 2) DrawGemAt(r, c, &gems[r][c], mapMode, false);
-                if (gems2[r][c].value == 2) DrawGemAt(r, c, &gems2[r][c], mapMode, true);
+                if (gems[r][c].value == 2) DrawGemIconAt(r, c, &gems[r][c]);
+                if (gems2[r][c].value == 2) DrawGemIconAt(r, c, &gems2[r][c]);
             }
         }
     } else {
         DrawGemWires();
     }
     gemSpin = (gemSpin + 1) % 360;
-}
-
-void DrawGem3D(const GemSlot* gem) {
-    const GLfloat color[4] = {float(gem->red), float(gem->green), float(gem->blue), 1.0f};
-    glPushMatrix();
-    Material(color);
-    glTranslatef(0, 0, 0.25f);
-    glScalef(0.18f, 0.06f, 0.06f);
-    glRotatef(float(gemSpin), 1, 0, 0);
-    glutWireDodecahedron();
-    glPopMatrix();
 }
 
 void DrawGemMapIcon(const GemSlot* gem) {

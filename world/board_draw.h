@@ -40,11 +40,7 @@ void DrawPoleMarkers();
 void DrawBandMapIcons();
 
 // Cell and part models, each in a unit cube at the origin.
-void DrawRamp(int type);
 void DrawFreePole();
-void DrawFloorTile();
-void DrawDiamond();
-void DrawGem3D(const GemSlot* gem);
 void DrawGemMapIcon(const GemSlot* gem);
 void DrawBandObject(NurbsPatch* surface);
 

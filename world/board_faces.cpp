@@ -18,17 +18,11 @@ const float kTurnedAway = 1e-3f;
 // point the modelview takes to the origin. Whether there is one.
 bool EyeOf(const float* m, const float* projection, float* eye) {
     bool perspective = projection[3] == 0 && projection[7] == 0 && projection[11] != 0 && projection[15] == 0;
-    auto at = [m](int row, int col) { return m[col * 4 + row]; };
-    float cof[3][3];
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c) {
-            int r1 = (r + 1) % 3, r2 = (r + 2) % 3, c1 = (c + 1) % 3, c2 = (c + 2) % 3;
-            cof[r][c] = at(r1, c1) * at(r2, c2) - at(r1, c2) * at(r2, c1);
-        }
-    float det = at(0, 0) * cof[0][0] + at(0, 1) * cof[0][1] + at(0, 2) * cof[0][2];
+    float cof[9];
+    float det = UpperCofactors(m, cof);
     if (!perspective || det == 0) return false;
     // The inverse is the cofactors transposed over the determinant.
-    for (int i = 0; i < 3; ++i) eye[i] = -(cof[0][i] * m[12] + cof[1][i] * m[13] + cof[2][i] * m[14]) / det;
+    for (int i = 0; i < 3; ++i) eye[i] = -(cof[i] * m[12] + cof[3 + i] * m[13] + cof[6 + i] * m[14]) / det;
     return true;
 }
 
