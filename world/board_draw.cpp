@@ -679,15 +679,6 @@ void DrawGemWires() {
 }
 }  // namespace
 
-void GemWireLoops(float corners[60][3], float normals[60][3]) {
-    for (int f = 0; f < 12; ++f)
-        for (int k = 0; k < 5; ++k)
-            for (int i = 0; i < 3; ++i) {
-                corners[f * 5 + k][i] = kDodecahedronCorners[kDodecahedronLoops[f].corners[k]][i];
-                normals[f * 5 + k][i] = kDodecahedronLoops[f].normal[i];
-            }
-}
-
 void DrawGems(int mapMode) {
     if (mapMode) {
         for (int r = 0; r < GetEdgeRowCount(); ++r) {

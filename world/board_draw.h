@@ -45,6 +45,3 @@ void DrawGemMapIcon(const GemSlot* gem);
 void DrawBandObject(NurbsPatch* surface);
 
 int GetGemSpin();
-// The found gems' wire as the views send it: twelve loops of five corners
-// with their faces' normals, those of GLUT's dodecahedron.
-void GemWireLoops(float corners[60][3], float normals[60][3]);
