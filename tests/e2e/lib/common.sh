@@ -6,14 +6,8 @@ set -euo pipefail
 
 if [ -z "${PIB_E2E_DISPLAY:-}" ]; then
   export PIB_E2E_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/virtual_display.sh" bash "$0" "$@"
 fi
-
-# xvfb-run can hand over before its server takes connections; wait for it.
-for _ in $(seq 1 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
 
 GAME="$1"
 DATA="$2"
