@@ -94,7 +94,7 @@ expect_heard() {  # what
   read -r count peak total <<<"$HEARD"
   echo "$1: $count of $total samples above $NOISE, peak $peak"
   [ "$count" -ge 22050 ] && [ "$peak" -ge 2000 ] || fail "$1: not heard"
-  if grep -F "soundcard init failed" "$OUT/stderr.txt"; then fail "$1: PLIB found no sound card"; fi
+  if grep -F "soundcard init failed" "$GAME_ERRORS"; then fail "$1: PLIB found no sound card"; fi
 }
 
 record_title_and_story launched "$LAUNCHER" "$GAME"
@@ -105,7 +105,7 @@ expect_heard "run.sh's launcher"
 record_title_and_story uncorrected "$LAUNCHER" "$UNCORRECTED"
 read -r count peak total <<<"$HEARD"
 echo "without the correction: $count of $total samples above $NOISE, peak $peak"
-grep -qF "slScheduler: soundcard init failed" "$OUT/stderr.txt" ||
+grep -qF "slScheduler: soundcard init failed" "$GAME_ERRORS" ||
   fail "without the correction PLIB still found its sound card"
 [ "$peak" -le "$NOISE" ] || fail "without the correction the sink heard a peak of $peak"
 
@@ -121,6 +121,6 @@ PULSE_SERVER="unix:$pulse_dir/nothing-here" start_game "$LAUNCHER" "$GAME"
 find_window >/dev/null
 wait_for_line "Let the bunny burning begin!!..."
 quit_game
-[ "$(grep -c "^pib3: no sound: " "$OUT/stderr.txt")" -eq 1 ] ||
+[ "$(grep -c "^pib3: no sound: " "$GAME_ERRORS")" -eq 1 ] ||
   fail "without a server the launcher did not say once why there is no sound"
 echo "heard: ok"
