@@ -5,7 +5,8 @@
 # item starts the palace scene's music and first voice. The same game built
 # without its ioctl correction must stay silent, with PLIB's own failure
 # line; the README's line for starting the game by hand must be heard too;
-# and with no sound server the game starts silently, saying why in one line.
+# and with no sound server the game starts silently, saying why in one line,
+# followed by PLIB's own, just as the README shows them.
 # Skips (77) where the machine has /dev/dsp, or has a PipeWire pulse server
 # and so no PulseAudio (the set-up installs none there).
 if [ -c /dev/dsp ]; then echo "skipped: this machine has /dev/dsp"; exit 77; fi
@@ -123,4 +124,10 @@ wait_for_line "Let the bunny burning begin!!..."
 quit_game
 [ "$(grep -c "^pib3: no sound: " "$GAME_ERRORS")" -eq 1 ] ||
   fail "without a server the launcher did not say once why there is no sound"
+# The README shows those lines as they come, PLIB's after the launcher's.
+readme_lines=$(awk '/^    pib3: no sound: /, /^$/' "$here/../../README.md" | sed -e '/^$/d' -e 's/^    //')
+[ -n "$readme_lines" ] || fail "the README does not show what a machine without a sound server prints"
+[ "$(cat "$GAME_ERRORS")" = "$readme_lines" ] ||
+  fail "without a server the game's standard error is not what the README shows:
+$readme_lines"
 echo "heard: ok"
