@@ -12,7 +12,7 @@ run_suite() {  # build folder, tests to leave out (a ctest pattern or ""), extra
   [ -n "$2" ] && exclude=(-E "$2")
   shift 2
   "$here/scripts/setup.sh" "$build" "$@"
-  (cd "$build" && xvfb-run -a -s "-screen 0 1024x768x24" \
+  (cd "$build" && "$here/scripts/virtual_display.sh" \
      ctest --output-on-failure -j "$jobs" --timeout 900 "${exclude[@]}")
 }
 

@@ -12,7 +12,7 @@ build="$(cd "$build" && pwd)"  # the benchmarks run in the data folder
 
 # Everything below needs a display: run the whole script on a virtual one.
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build" "$@"
+  exec "$here/scripts/virtual_display.sh" bash "$0" "$build" "$@"
 fi
 
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null

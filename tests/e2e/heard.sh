@@ -5,7 +5,8 @@
 # item starts the palace scene's music and first voice. The same game built
 # without its ioctl correction must stay silent, with PLIB's own failure
 # line; the README's line for starting the game by hand must be heard too;
-# and with no sound server the game starts silently, saying why in one line.
+# and with no sound server the game starts silently, saying why in one line,
+# followed by PLIB's own, just as the README shows them.
 # Skips (77) where the machine has /dev/dsp, or has a PipeWire pulse server
 # and so no PulseAudio (the set-up installs none there).
 if [ -c /dev/dsp ]; then echo "skipped: this machine has /dev/dsp"; exit 77; fi
@@ -94,7 +95,7 @@ expect_heard() {  # what
   read -r count peak total <<<"$HEARD"
   echo "$1: $count of $total samples above $NOISE, peak $peak"
   [ "$count" -ge 22050 ] && [ "$peak" -ge 2000 ] || fail "$1: not heard"
-  if grep -F "soundcard init failed" "$OUT/stderr.txt"; then fail "$1: PLIB found no sound card"; fi
+  if grep -F "soundcard init failed" "$GAME_ERRORS"; then fail "$1: PLIB found no sound card"; fi
 }
 
 record_title_and_story launched "$LAUNCHER" "$GAME"
@@ -105,7 +106,7 @@ expect_heard "run.sh's launcher"
 record_title_and_story uncorrected "$LAUNCHER" "$UNCORRECTED"
 read -r count peak total <<<"$HEARD"
 echo "without the correction: $count of $total samples above $NOISE, peak $peak"
-grep -qF "slScheduler: soundcard init failed" "$OUT/stderr.txt" ||
+grep -qF "slScheduler: soundcard init failed" "$GAME_ERRORS" ||
   fail "without the correction PLIB still found its sound card"
 [ "$peak" -le "$NOISE" ] || fail "without the correction the sink heard a peak of $peak"
 
@@ -121,6 +122,12 @@ PULSE_SERVER="unix:$pulse_dir/nothing-here" start_game "$LAUNCHER" "$GAME"
 find_window >/dev/null
 wait_for_line "Let the bunny burning begin!!..."
 quit_game
-[ "$(grep -c "^pib3: no sound: " "$OUT/stderr.txt")" -eq 1 ] ||
+[ "$(grep -c "^pib3: no sound: " "$GAME_ERRORS")" -eq 1 ] ||
   fail "without a server the launcher did not say once why there is no sound"
+# The README shows those lines as they come, PLIB's after the launcher's.
+readme_lines=$(awk '/^    pib3: no sound: /, /^$/' "$here/../../README.md" | sed -e '/^$/d' -e 's/^    //')
+[ -n "$readme_lines" ] || fail "the README does not show what a machine without a sound server prints"
+[ "$(cat "$GAME_ERRORS")" = "$readme_lines" ] ||
+  fail "without a server the game's standard error is not what the README shows:
+$readme_lines"
 echo "heard: ok"

@@ -18,7 +18,7 @@ hold_a_and_quit() {
 }
 
 hold_a_and_quit
-if grep -F ".wav" "$GAME_LOG" "$OUT/stderr.txt"; then fail "a sound file did not load"; fi
+if grep -F ".wav" "$GAME_LOG" "$GAME_ERRORS"; then fail "a sound file did not load"; fi
 
 # The same game in a folder holding everything but the sound files.
 quiet="$OUT/no-sound-files"
@@ -27,6 +27,6 @@ mkdir -p "$quiet"
 find "$DATA" -maxdepth 1 -type f ! -name '*.wav' -exec cp {} "$quiet/" \;
 DATA="$quiet"
 hold_a_and_quit
-missing=$(grep -c "\.wav" "$OUT/stderr.txt" || true)
+missing=$(grep -c "\.wav" "$GAME_ERRORS" || true)
 [ "$missing" -eq 36 ] || fail "PLIB reported $missing missing sound files, not 36"
 echo "sounds: ok"

@@ -8,10 +8,14 @@ set -euo pipefail
 lib="$1"
 [ -f "$lib" ] || { echo "FAIL: no library at $lib" >&2; exit 1; }
 
-# nm -A prints "archive:object: address type name"; weak (W, V), unique (u)
-# and undefined symbols are allowed more than once.
-dupes=$(nm -A --defined-only "$lib" |
-  awk '$(NF-1) ~ /^[BCDGRST]$/ { split($1, where, ":"); print where[2], $NF }' |
+# nm prints each object's symbols under an "object:" line, in the order the
+# objects stand in the archive. Objects are told apart by that place, not by
+# name: two sources of one name in different folders (world/board.cpp and
+# figures/board.cpp) become two members of the same name. Weak (W, V),
+# unique (u) and undefined symbols are allowed more than once.
+dupes=$(nm --defined-only "$lib" |
+  awk '/^[^ ]+:$/ { member++; name = substr($0, 1, length($0) - 1); next }
+       NF >= 3 && $(NF-1) ~ /^[BCDGRST]$/ { print name "(member-" member ")", $NF }' |
   sort -u | awk '{ count[$2]++; seen[$2] = seen[$2] " " $1 }
                  END { for (s in count) if (count[s] > 1) print s ":" seen[s] }' | sort)
 if [ -n "$dupes" ]; then

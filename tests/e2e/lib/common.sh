@@ -6,14 +6,8 @@ set -euo pipefail
 
 if [ -z "${PIB_E2E_DISPLAY:-}" ]; then
   export PIB_E2E_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/virtual_display.sh" bash "$0" "$@"
 fi
-
-# xvfb-run can hand over before its server takes connections; wait for it.
-for _ in $(seq 1 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
 
 GAME="$1"
 DATA="$2"
@@ -21,10 +15,13 @@ OUT="$3/$(basename "$0" .sh)"
 mkdir -p "$OUT"
 GAME_PID=""
 GAME_LOG="$OUT/stdout.txt"
+GAME_ERRORS="$OUT/stderr.txt"
+rm -f "$GAME_LOG" "$GAME_ERRORS"  # a failure shows this run's, or none
 
 fail() {
   echo "FAIL: $*" >&2
   [ -f "$GAME_LOG" ] && { echo "--- game output:" >&2; cat "$GAME_LOG" >&2; }
+  [ -f "$GAME_ERRORS" ] && { echo "--- game standard error:" >&2; cat "$GAME_ERRORS" >&2; }
   [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
   exit 1
 }
@@ -33,7 +30,7 @@ fail() {
 # (a launcher with the game, or a line a player types there).
 start_game() {  # [command...]
   [ $# -gt 0 ] || set -- "$GAME"
-  (cd "$DATA" && exec "$@" >"$GAME_LOG" 2>"$OUT/stderr.txt") &
+  (cd "$DATA" && exec "$@" >"$GAME_LOG" 2>"$GAME_ERRORS") &
   GAME_PID=$!
 }
 

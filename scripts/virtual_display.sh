@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display of its own and exits with its status.
+# Usage: scripts/virtual_display.sh command [arguments...]
+#
+# The tests start and end clients by the hundred on one display, often on a
+# busy machine, so the server is started as xvfb-run does not start it:
+# - It never resets (-noreset). By default an X server starts over whenever
+#   its last client leaves, and a client that connects meanwhile is accepted
+#   and then dropped with the rest ("failed to open display"). The slower the
+#   server runs, the wider that window: with its cores busy, about one in five
+#   of a loop of short clients was dropped, and none with -noreset.
+# - It picks a free display number itself and reports it once it takes
+#   connections (-displayfd), rather than being handed the first number whose
+#   lock file is missing, which two runs starting together both take; one
+#   server then fails and xvfb-run tries again, up to ten times.
+set -euo pipefail
+[ $# -gt 0 ] || { echo "usage: $0 command [arguments...]" >&2; exit 2; }
+
+dir=$(mktemp -d "${TMPDIR:-/tmp}/pib-display.XXXXXX")
+server=""
+finish() {
+  if [ -n "$server" ]; then
+    kill "$server" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
+  fi
+  rm -rf "$dir"
+}
+trap finish EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Only clients holding this cookie get in. The entry names no address and
+# no display number, so it holds for whichever number the server picks.
+auth="$dir/Xauthority"
+touch "$auth"
+echo "ffff 0000  0000  0012 $(printf MIT-MAGIC-COOKIE-1 | od -An -tx1 | tr -d ' \n') 0010 $(mcookie)" |
+  xauth -q -f "$auth" nmerge -
+
+mkfifo "$dir/number"
+Xvfb -displayfd 3 -noreset -nolisten tcp -auth "$auth" -screen 0 1024x768x24 \
+  3>"$dir/number" 2>"$dir/server.log" &
+server=$!
+number=""
+read -r number <"$dir/number" || true
+if [ -z "$number" ]; then
+  echo "virtual_display: the X server did not start:" >&2
+  cat "$dir/server.log" >&2
+  exit 1
+fi
+
+status=0
+DISPLAY=":$number" XAUTHORITY="$auth" "$@" || status=$?
+if ! kill -0 "$server" 2>/dev/null; then
+  echo "virtual_display: the X server on :$number ended before the command did:" >&2
+  cat "$dir/server.log" >&2
+  [ "$status" -ne 0 ] || status=1
+fi
+exit "$status"
