@@ -186,7 +186,9 @@ TEST_F(HeldFigures, DrawWhatEachFigureSentAtItsEndDraws) {
     ReadBack alone = Draw(false);
     std::vector<float> leftAlone = StateLeft();
     ReadBack held = Draw(true);
-    EXPECT_LE(CountPixelsOff(alone, held, 0), 2);
+    // Alone, each figure is put together in its own frame, held in eye
+    // coordinates: their rounding may put an edge pixel the other way.
+    EXPECT_LE(CountPixelsOff(alone, held, kKeptSlack), 6);
     EXPECT_EQ(StateLeft(), leftAlone);
     // As the last Bunny's drawing leaves it: the sole's texture, modulate
     // after its shoes, depth writes back on and blending off after the
