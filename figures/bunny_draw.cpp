@@ -29,10 +29,12 @@ float Side(const Bunny* b, int side, int f) { return b->field[f + side * kBunnyS
 const float* Fur(const Bunny* b) { return &b->field[kFurR]; }
 const float* Clothing(const Bunny* b) { return &b->field[kClothingR]; }
 
-// The figure is put together on the CPU in eye coordinates, every joint's
-// matrix composed here, and sent as one batch per texture and blend state:
-// the software renderer pays for each primitive sent far more than for its
-// triangles. The batches are held with every other figure's parts.
+// The figure is put together on the CPU, every joint's matrix composed here,
+// and sent as one batch per texture and blend state: the software renderer
+// pays for each primitive sent far more than for its triangles. In the views
+// the batches are in eye coordinates, held with every other figure's parts;
+// a figure that goes out on its own, or that the near plane may cut, is put
+// together in its own frame.
 
 // One figure being put together. Normals come out as GL would have lit the
 // piece drawn alone: of unit length where GL_NORMALIZE stood on, else
