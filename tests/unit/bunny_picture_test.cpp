@@ -27,8 +27,8 @@ const int kSize = 128;
 // frame, the view toward another point, the near plane 0.1 away.
 struct Frame {
     float left, bottom, span;
-    bool fromEye;
-    float eye[3], at[3];
+    bool fromEye = false;
+    float eye[3] = {}, at[3] = {};
 };
 const Frame kWhole{-1, -0.9f, 2};
 const Frame kHead{-0.35f, -0.1f, 0.7f};
