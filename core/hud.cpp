@@ -62,12 +62,16 @@ void DrawBackground() {
     glEnd();
 }
 
-// Where slot p has its origin on the strip.
-float SlotX(int p) { return kSlotWidth * p + 10; }
-const float kSlotY = 10;
+// Slot p is drawn from its origin on the strip, moved there by the
+// modelview: the renderer rounds an edge that falls on a pixel's centre by
+// how the vertex reaches it, and the strip's edges do.
+void EnterSlot(int p) {
+    glPushMatrix();
+    glTranslatef(kSlotWidth * p + 10, 10, 0);
+}
 
-// Every slot's icon in one run: the gem blended over the strip, or the head
-// shown alone.
+// Every slot's icon, the texture bound once: the gem blended over the strip,
+// or the head shown alone.
 void DrawIcons(int players, bool blended) {
     glBindTexture(GL_TEXTURE_2D, screenTextures[blended ? kTexGem : kTexHead]);
     if (blended) {
@@ -78,44 +82,40 @@ void DrawIcons(int players, bool blended) {
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     }
     glColor4f(1, 1, 1, 1);
-    glBegin(GL_QUADS);
     for (int p = 0; p < players; ++p) {
-        float x = SlotX(p), y = kSlotY;
+        EnterSlot(p);
+        glBegin(GL_QUADS);
         glTexCoord2f(0, 0);
-        glVertex2f(x, y);
+        glVertex2f(0, 0);
         glTexCoord2f(1, 0);
-        glVertex2f(x + 20, y);
+        glVertex2f(20, 0);
         glTexCoord2f(1, 1);
-        glVertex2f(x + 20, y + 70);
+        glVertex2f(20, 70);
         glTexCoord2f(0, 1);
-        glVertex2f(x, y + 70);
+        glVertex2f(0, 70);
+        glEnd();
+        glPopMatrix();
     }
-    glEnd();
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_BLEND);
 }
 
-// Every slot's bar in its player's colour: the outlines, then the filled
-// lengths (full at energy 100).
-void DrawEnergyBars(int players) {
-    glBegin(GL_LINES);
-    for (int p = 0; p < players; ++p) {
-        SetPibColor(p);
-        float x = SlotX(p) + 70, y = kSlotY;
-        const float loop[5][2] = {{x, y}, {x + kBarLength, y}, {x + kBarLength, y + kBarHeight}, {x, y + kBarHeight}, {x, y}};
-        for (int k = 0; k < 4; ++k) {
-            glVertex2f(loop[k][0], loop[k][1]);
-            glVertex2f(loop[k + 1][0], loop[k + 1][1]);
-        }
-    }
+// A slot's bar in its player's colour: the outline, then the filled length
+// (full at energy 100).
+void DrawEnergyBar(int p) {
+    SetPibColor(p);
+    EnterSlot(p);
+    glTranslatef(70, 0, 0);
+    glBegin(GL_LINE_LOOP);
+    glVertex2f(0, 0);
+    glVertex2f(kBarLength, 0);
+    glVertex2f(kBarLength, kBarHeight);
+    glVertex2f(0, kBarHeight);
     glEnd();
     glBegin(GL_QUADS);
-    for (int p = 0; p < players; ++p) {
-        SetPibColor(p);
-        float x = SlotX(p) + 70;
-        DrawQuad(x, kSlotY, x + float(EnergyBarLength(GetPibEnergy(p))), kSlotY + kBarHeight, 0);
-    }
+    DrawQuad(0, 0, float(EnergyBarLength(GetPibEnergy(p))), kBarHeight, 0);
     glEnd();
+    glPopMatrix();
 }
 
 // The slots never overlap, but within a slot the parts are all drawn at one
@@ -127,13 +127,18 @@ void DrawSlots(int players) {
     bool onePlayer = players == 1;
     DrawIcons(players, !onePlayer);
     glColor3f(1, 1, 1);
-    for (int p = 0; p < players; ++p)
-        DrawBigText(SlotX(p) + 30, kSlotY + 10, onePlayer ? LivesText(GetPibLives(p)) : ScoreText(GetPibScore(p)));
+    for (int p = 0; p < players; ++p) {
+        EnterSlot(p);
+        DrawBigText(30, 10, onePlayer ? LivesText(GetPibLives(p)) : ScoreText(GetPibScore(p)));
+        glPopMatrix();
+    }
     for (int p = 0; p < players; ++p) {
         SetPibColor(p);
-        DrawSmallText(SlotX(p) + 30, kSlotY + 50, kHeroNames[p]);
+        EnterSlot(p);
+        DrawSmallText(30, 50, kHeroNames[p]);
+        glPopMatrix();
     }
-    DrawEnergyBars(players);
+    for (int p = 0; p < players; ++p) DrawEnergyBar(p);
 }
 
 void DrawGemsLeft() {

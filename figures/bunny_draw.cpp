@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "effects/emitter.h"
 #include "figures/bunny.h"
@@ -28,25 +29,69 @@ float Side(const Bunny* b, int side, int f) { return b->field[f + side * kBunnyS
 const float* Fur(const Bunny* b) { return &b->field[kFurR]; }
 const float* Clothing(const Bunny* b) { return &b->field[kClothingR]; }
 
-// The figure is put together on the CPU in eye coordinates, every joint's
-// matrix composed here, and sent as one batch per texture and blend state:
-// the software renderer pays for each primitive sent far more than for its
-// triangles. The batches are held with every other figure's parts.
+// The figure is put together on the CPU, every joint's matrix composed here,
+// and sent as one batch per texture and blend state: the software renderer
+// pays for each primitive sent far more than for its triangles. In the views
+// the batches are in eye coordinates, held with every other figure's parts;
+// a figure that goes out on its own, or that the near plane may cut, is put
+// together in its own frame.
 
 // One figure being put together. Normals come out as GL would have lit the
 // piece drawn alone: of unit length where GL_NORMALIZE stood on, else
 // scaled by the inverse of the matrix's scale (the caller's, and the gun's).
 struct Build {
     const Bunny* b;
-    FigureBatch* batch[kBunnyBatchCount];
+    // The batches of the closed parts ([0]) and of those that carry their
+    // own back faces ([1]): the same ones unless the eye may see inside.
+    FigureBatch* batch[2][kBunnyBatchCount];
     Placement at;
     bool normalizing;
     float scale;
+    float sentScale;  // what the modelview the parts are sent at does to normals
+    bool nearEye;     // the near plane may cut the figure
+    int mode;         // the texture environment: the caller's, then modulate after a shoe
+    PixelView view;
     const float* front;  // the front material set last: the ears keep it
 };
 
+unsigned BatchTexture(const Bunny* b, int batch) {
+    const BunnyTextureSet& t = GetBunnyTextures();
+    switch (batch) {
+        case kSuitBatch: return t.suit[b->outfit];  // 0 for outfits 4 and 5: untextured
+        case kVerticalBatch: return t.vertical[b->outfit];
+        case kHorizontalBatch: return t.horizontal[b->outfit];
+        case kGunMouthBatch: return t.gunMouth;
+        case kShoeSideBatch: return t.shoeSide;
+        case kShoeLacesBatch: return t.shoeLaces;
+        case kShoeSoleBatch: return t.shoeSole;
+        case kLensesBatch:
+        case kFrameBatch: return t.lens;
+        default: return 0;
+    }
+}
+
+// The opaque batches of the figure as it stands, each keeping only what
+// shows in the view, the vertex colour the front material. The clothes take
+// the texture environment in force (the caller's, then modulate after the
+// first shoe), the shoe decal. A closed shape hides its faces turned away
+// while the eye is outside it and the near plane cuts none of it; the
+// shapes that carry their own back faces are culled always. Asked for again
+// after the lenses, the batches go out after them.
+void GatherBatches(Build& d) {
+    for (int k = 0; k < kBunnyBatchCount; ++k) {
+        if (k == kLensesBatch) continue;
+        bool shoe = k >= kShoeSideBatch && k <= kShoeSoleBatch;
+        HeldState state{BatchTexture(d.b, k), shoe ? GL_DECAL : d.mode, false, true};
+        d.batch[1][k] = &HeldBatch(state, d.view);
+        state.culled = !d.nearEye;
+        d.batch[0][k] = &HeldBatch(state, d.view);
+        for (FigureBatch* batch : {d.batch[0][k], d.batch[1][k]}) batch->SendOneByOne(!BunnyPartLists());
+    }
+}
+
 void Put(Build& d, int batch, int shape, const float* rgba) {
-    d.batch[batch]->Append(GetBunnyShape(shape), d.at, rgba, d.normalizing ? 1 : 1 / d.scale);
+    float normalLength = (d.normalizing ? 1 : 1 / d.scale) * d.sentScale;
+    d.batch[BunnyShapeHasBackFaces(shape)][batch]->Append(GetBunnyShape(shape), d.at, rgba, normalLength);
     d.front = rgba;
 }
 
@@ -160,8 +205,14 @@ void AddBunnyTeeth(Build& d) {
 
 // A lens over each pupil. The right lens's rim line and temple are blended
 // with it; the left temple is opaque. The lines are lit with the disk's
-// normal and show the lens texture at the lenses' one coordinate.
+// normal and show the lens texture at the lenses' one coordinate. What is
+// drawn after the lenses goes out after them: the left temple, the arms and
+// the legs cover them where they are in front.
 void AddBunnyGlasses(Build& d) {
+    FigureBatch& lenses = HeldAfterOpaque(HeldState{BatchTexture(d.b, kLensesBatch), d.mode, false, false}, d.view, true);
+    lenses.SendOneByOne(!BunnyPartLists());
+    d.batch[0][kLensesBatch] = d.batch[1][kLensesBatch] = &lenses;
+    GatherBatches(d);
     static const float kUp[3] = {0, 0, 1}, kLeftOverST[2] = {0.5f, 0};
     for (int k = 0; k < 2; ++k) {
         int side = kEyeSides[k];
@@ -176,7 +227,6 @@ void AddBunnyGlasses(Build& d) {
         d.at.Scale(rim, rim, rim);
         Put(d, kLensesBatch, kLensShape, kLens);
         d.at.Pop();
-        FigureBatch& lenses = *d.batch[kLensesBatch];
         if (right) {
             const float edge[2][3] = {{rim, 0, 0}, {rim + 0.01f, 0, 0}};
             lenses.AppendLineStrip(d.at, edge, 2, kUp, kLeftOverST, kLens);
@@ -184,7 +234,7 @@ void AddBunnyGlasses(Build& d) {
         float out = right ? -1.0f : 1.0f;  // toward this lens's outer rim
         d.at.Translate(out * rim, 0, 0);
         const float temple[3][3] = {{0, 0, 0}, {out * 0.05f, 0.03f, -0.1f}, {out * 0.055f, -0.01f, -0.12f}};
-        d.batch[right ? kLensesBatch : kFrameBatch]->AppendLineStrip(d.at, temple, 3, kUp, kLeftOverST, kFrame);
+        d.batch[0][right ? kLensesBatch : kFrameBatch]->AppendLineStrip(d.at, temple, 3, kUp, kLeftOverST, kFrame);
         d.at.Pop();
     }
 }
@@ -267,6 +317,10 @@ void AddBunnyLeg(Build& d, int side) {
     d.at.Translate(0, 0, 0.0385f);
     if (d.b->shoes) {
         for (const BunnyPiece& piece : kBunnyShoePieces) Put(d, piece.batch, piece.shape, piece.rgba);
+        if (d.mode != GL_MODULATE) {  // the shoe leaves modulate for what follows it
+            d.mode = GL_MODULATE;
+            GatherBatches(d);
+        }
     } else {
         PutNormalized(d, kPlainBatch, kBareFootShape, Fur(d.b));
     }
@@ -305,53 +359,6 @@ void AddBunny(Build& d) {
     AddBunnyLeg(d, 1);
     d.at.Pop();
 }
-
-// The uniform scale of a matrix: the cube root of its determinant's size.
-float MatrixScale(const Placement& p) {
-    float nm[9];
-    p.NormalMatrix(nm);  // cofactors: the determinant is their row with the matrix's
-    const float* m = p.Matrix();
-    double det = m[0] * nm[0] + m[4] * nm[1] + m[8] * nm[2];
-    double s = std::cbrt(std::fabs(det));
-    return s > 0 ? float(s) : 1.0f;
-}
-
-unsigned BatchTexture(const Bunny* b, int batch) {
-    const BunnyTextureSet& t = GetBunnyTextures();
-    switch (batch) {
-        case kSuitBatch: return t.suit[b->outfit];  // 0 for outfits 4 and 5: untextured
-        case kVerticalBatch: return t.vertical[b->outfit];
-        case kHorizontalBatch: return t.horizontal[b->outfit];
-        case kGunMouthBatch: return t.gunMouth;
-        case kShoeSideBatch: return t.shoeSide;
-        case kShoeLacesBatch: return t.shoeLaces;
-        case kShoeSoleBatch: return t.shoeSole;
-        case kLensesBatch:
-        case kFrameBatch: return t.lens;
-        default: return 0;
-    }
-}
-
-// The batches of this figure, each keeping only what shows in the present
-// view, in eye coordinates with the vertex colour the front material. Every
-// shape but the lenses is closed, hides its openings inside the figure or
-// carries its back faces, so the faces turned away need not be drawn. The
-// clothes' textures are drawn in the caller's texture environment, the
-// shoe's in decal; the lenses, blended and seen from both sides, and then
-// the left temple go after the opaque parts, in modulate after a shoe.
-void GatherBatches(const Bunny* b, int callersMode, FigureBatch** batch) {
-    PixelView view = CurrentPixelView(true);
-    for (int k = 0; k < kLensesBatch; ++k) {
-        bool shoe = k >= kShoeSideBatch && k <= kShoeSoleBatch;
-        batch[k] = &HeldBatch({BatchTexture(b, k), shoe ? GL_DECAL : callersMode, false}, view);
-    }
-    // The left temple is opaque: any time after the lenses will do.
-    HeldState lens{BatchTexture(b, kLensesBatch), b->shoes ? GL_MODULATE : callersMode, false};
-    batch[kLensesBatch] = b->glasses ? &HeldAfterOpaque(lens, view, true) : nullptr;
-    batch[kFrameBatch] = b->glasses ? &HeldBatch(lens, view) : nullptr;
-    for (int k = 0; k < kBunnyBatchCount; ++k)
-        if (batch[k]) batch[k]->SendOneByOne(!BunnyPartLists());
-}
 }  // namespace
 
 // How far any piece of the figure can reach from its body position in its
@@ -384,6 +391,34 @@ bool BunnyInView(const Bunny* b) {
     return SphereInView(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], BunnyReach(b));
 }
 
+namespace {
+// What the figure's drawing leaves set, whichever way its parts are sent:
+// the last texture and materials of the right foot, modulate after a shoe,
+// the last normal and texture coordinate given (the heel cuff's outer side,
+// or the bare foot's last point, two-thirds of the way to its back pole),
+// lighting one-sided and normals as they are, and, after the glasses,
+// blending off.
+const float kCuffLastNormal[3] = {0.944836f, 0, 0.327543f};
+const float kBareFootLastNormal[3] = {0, 0.866025f, -0.5f};
+
+void LeaveBunnyState(const Bunny* b, int callersMode) {
+    glBindTexture(GL_TEXTURE_2D, b->shoes ? GetBunnyTextures().shoeSole : 0);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, b->shoes ? GL_MODULATE : callersMode);
+    const BunnyPiece& cuff = kBunnyShoePieces[std::size(kBunnyShoePieces) - 1];  // drawn last
+    glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, b->shoes ? cuff.rgba : Fur(b));
+    glMaterialfv(GL_BACK, GL_AMBIENT_AND_DIFFUSE, &b->field[kEarBackR]);
+    glNormal3fv(b->shoes ? kCuffLastNormal : kBareFootLastNormal);
+    glTexCoord2f(0, b->shoes ? 1.0f : 0.0f);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
+    glDisable(GL_NORMALIZE);
+    if (b->glasses) {
+        glDisable(GL_BLEND);
+        glDepthMask(GL_TRUE);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+}
+}  // namespace
+
 void DrawBunny(Bunny* bunny) {
     if (bunny->trembling) {
         bunny->trembleJitterY = float(RandomInRange(-0.01, 0.01));
@@ -393,18 +428,31 @@ void DrawBunny(Bunny* bunny) {
     // A figure wholly outside the view costs the renderer as much as one in
     // sight (each of four views draws every pib): such a figure is not sent.
     if (BunnyInView(bunny)) {
-        Build d{bunny, {}, CurrentPlacement(), glIsEnabled(GL_NORMALIZE) == GL_TRUE, 1, kWhite};
+        const float* f = bunny->field;
         GLint callersMode = GL_MODULATE;
         glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &callersMode);
-        GatherBatches(bunny, callersMode, d.batch);
-        d.scale = MatrixScale(d.at);
+        Build d{};
+        d.b = bunny;
+        d.at = CurrentPlacement();
+        d.normalizing = glIsEnabled(GL_NORMALIZE) == GL_TRUE;
+        d.scale = d.at.UniformScale();
+        d.sentScale = 1;
+        d.nearEye = SphereReachesNearPlane(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], BunnyReach(bunny));
+        bool ownFrame = FigureInOwnFrame(d.nearEye);
+        if (ownFrame) {
+            d.at.Reset();
+            d.sentScale = d.scale;
+        }
+        d.mode = callersMode;
+        d.view = CurrentPixelView(!ownFrame);
+        d.front = kWhite;
+        GatherBatches(d);
         AddBunny(d);
-        // The state the figure leaves, however its parts are sent.
-        glDisable(GL_NORMALIZE);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        glBindTexture(GL_TEXTURE_2D, 0);
+        FigureDrawn();
+        LeaveBunnyState(bunny, callersMode);
+    } else {
+        FigureDrawn();
     }
-    FigureDrawn();
     // The emitters are drawn next, in this shifted frame.
     glTranslatef(0, 0, 0.25f);
 }

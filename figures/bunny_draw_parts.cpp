@@ -9,10 +9,11 @@ namespace {
 const float kThird = 1.0f / 30.0f;
 const float kSixtieth = 1.0f / 60.0f;
 
-// GLUT's spheres start their slices a quarter turn round from GLU's.
+// GLUT's spheres start their slices a quarter turn round from GLU's, and
+// their strips cut each quad along its other diagonal.
 void GlutSphere(TriangleMesh& m, int slices, int stacks) {
     m.Rotate(-90, 0, 0, 1);
-    m.Sphere(1, slices, stacks);
+    m.Sphere(1, slices, stacks, false, true);
 }
 
 // The body: a pyramid pointing down, its corners below; the front face
@@ -60,8 +61,8 @@ void LeftBrow(TriangleMesh& m) { m.SentBox(-0.13f, 0.025f, kThird); }
 void Whisker(TriangleMesh& m) { m.SentBox(-0.15f, -0.005f, kThird); }
 void Tooth(TriangleMesh& m) { m.SentBox(0.035714287f, 0.075f, kThird); }
 
-// Two triangles under the nose, seen from the front though their normal
-// points into the head.
+// Two triangles under the nose, standing out past the head, lit alike from
+// both sides by their one normal, which points into the head.
 void FaceMark(TriangleMesh& m) {
     const float normal[3] = {0, 0, -1};
     const float halves[2][3][3] = {{{-0.2f, -0.14f, 0}, {0, -0.084f, 0}, {0, 0, 0}},
@@ -69,6 +70,7 @@ void FaceMark(TriangleMesh& m) {
     const float front[3] = {0, 0, 1};
     m.Translate(0, -0.104f, 0.25f);
     for (const auto& half : halves) m.Polygon(half, 3, normal, nullptr, front);
+    m.AddBackFaces();
 }
 
 // One ear segment 0.1 long: half-widths at its foot and tip (a zero one
@@ -265,6 +267,11 @@ const TriangleMesh& GetBunnyShape(int shape) {
     static TriangleMesh* made[kBunnyShapeCount];
     if (shape < 0 || shape >= kBunnyShapeCount) shape = kHeadShape;
     return CachedShape(made[shape], kBuild[shape]);
+}
+
+bool BunnyShapeHasBackFaces(int shape) {
+    return shape == kFaceMarkShape || (shape >= kEarFrontShape && shape < kEarBackShape + 8) ||
+           shape == kShoeCuffShape;
 }
 
 void SetBunnyPartLists(int on) { sendAsArrays = on; }

@@ -38,6 +38,10 @@ enum BunnyShape {
     kBunnyShapeCount
 };
 const TriangleMesh& GetBunnyShape(int shape);
+// Whether the shape carries its own back faces (an ear's two sides, the face
+// mark and the heel cuff, open surfaces seen from both sides): it shows
+// rightly with the faces turned away culled, wherever the eye is.
+bool BunnyShapeHasBackFaces(int shape);
 
 // The batches in the order they are sent: the opaque ones, the decal-lit
 // shoe, then the blended lenses and the left temple.

@@ -107,6 +107,13 @@ bool Placement::MirrorsWinding() const {
     return det < 0;
 }
 
+float Placement::UniformScale() const {
+    float cofactors[9];
+    double det = UpperCofactors(matrix_, cofactors);
+    double s = std::cbrt(std::fabs(det));
+    return s > 0 ? float(s) : 1.0f;
+}
+
 void Placement::NormalMatrix(float* out) const {
     if (UpperCofactors(matrix_, out) < 0)
         for (int i = 0; i < 9; ++i) out[i] = -out[i];
@@ -174,7 +181,7 @@ void TriangleMesh::AddBackFaces() {
     }
 }
 
-void TriangleMesh::Sphere(float radius, int slices, int stacks, bool textured) {
+void TriangleMesh::Sphere(float radius, int slices, int stacks, bool textured, bool glutDiagonals) {
     auto point = [&](int i, int j) {
         float phi = kPi * float(i) / float(stacks);  // from the +z pole
         float theta = 2 * kPi * float(j % slices) / float(slices);
@@ -188,8 +195,13 @@ void TriangleMesh::Sphere(float radius, int slices, int stacks, bool textured) {
     for (int i = 0; i < stacks; ++i)
         for (int j = 0; j < slices; ++j) {
             unsigned a = point(i, j), b = point(i + 1, j), c = point(i + 1, j + 1), d = point(i, j + 1);
-            Triangle(a, b, c);
-            Triangle(a, c, d);
+            if (glutDiagonals) {
+                Triangle(a, b, d);
+                Triangle(b, c, d);
+            } else {
+                Triangle(a, b, c);
+                Triangle(a, c, d);
+            }
         }
 }
 
@@ -418,6 +430,20 @@ void FigureBatch::Append(const TriangleMesh& part, const Placement& at, const fl
         indices_[first + t + 1] = unsigned(base + k[t + (mirrored ? 2 : 1)]);
         indices_[first + t + 2] = unsigned(base + k[t + (mirrored ? 1 : 2)]);
     }
+    Extend(false, first);
+}
+
+void FigureBatch::Extend(bool lines, size_t first) {
+    if (indices_.size() == first) return;
+    if (runs_.empty() || runs_.back().lines != lines) runs_.push_back({lines, first, 0});
+    runs_.back().count = indices_.size() - runs_.back().first;
+}
+
+size_t FigureBatch::TriangleCount() const {
+    size_t n = 0;
+    for (const Run& r : runs_)
+        if (!r.lines) n += r.count / 3;
+    return n;
 }
 
 namespace {
@@ -523,6 +549,7 @@ void FigureBatch::AppendShowing(const TriangleMesh& part, const Placement& at, c
     at.NormalMatrix(nm);
     const std::vector<unsigned>& k = part.Indices();
     bool mirrored = at.MirrorsWinding();  // turn the winding back, as above
+    size_t first = indices_.size();
     for (size_t t = 0; t + 2 < k.size(); t += 3) {
         const unsigned corner[3] = {k[t], k[t + (mirrored ? 2 : 1)], k[t + (mirrored ? 1 : 2)]};
         if (!MayShow(projected[corner[0]], projected[corner[1]], projected[corner[2]], backFacesCulled_))
@@ -535,6 +562,7 @@ void FigureBatch::AppendShowing(const TriangleMesh& part, const Placement& at, c
             indices_.push_back(placed[i]);
         }
     }
+    Extend(false, first);
 }
 
 void FigureBatch::AppendLineStrip(const Placement& at, const float (*points)[3], int count, const float* normal,
@@ -545,11 +573,13 @@ void FigureBatch::AppendLineStrip(const Placement& at, const float (*points)[3],
     TransformNormal(nm, normal, v.n);
     if (st) v.st[0] = st[0], v.st[1] = st[1], textured_ = true;
     ToBytes(rgba, v.rgba);
+    size_t first = indices_.size();
     for (int i = 0; i < count; ++i) {
         TransformPoint(at.Matrix(), points[i], v.p);
         vertices_.push_back(v);
-        if (i > 0) lineIndices_.insert(lineIndices_.end(), {unsigned(vertices_.size() - 2), unsigned(vertices_.size() - 1)});
+        if (i > 0) indices_.insert(indices_.end(), {unsigned(vertices_.size() - 2), unsigned(vertices_.size() - 1)});
     }
+    Extend(true, first);
 }
 
 void FigureBatch::BeginSending(bool colourBothFaces) {
@@ -581,28 +611,23 @@ void FigureBatch::SendArrays() const {
     }
     // The range spares the renderer a search of the indices for it.
     const GLuint last = GLuint(vertices_.size() - 1);
-    if (!indices_.empty())
-        glDrawRangeElements(GL_TRIANGLES, 0, last, GLsizei(indices_.size()), GL_UNSIGNED_INT, indices_.data());
-    if (!lineIndices_.empty())
-        glDrawRangeElements(GL_LINES, 0, last, GLsizei(lineIndices_.size()), GL_UNSIGNED_INT,
-                            lineIndices_.data());
+    for (const Run& r : runs_)
+        glDrawRangeElements(r.lines ? GL_LINES : GL_TRIANGLES, 0, last, GLsizei(r.count), GL_UNSIGNED_INT,
+                            &indices_[r.first]);
 }
 
 void FigureBatch::SendVertices() const {
-    auto send = [this](GLenum mode, const std::vector<unsigned>& indices) {
-        if (indices.empty()) return;
-        glBegin(mode);
-        for (unsigned i : indices) {
-            const BatchVertex& v = vertices_[i];
+    for (const Run& r : runs_) {
+        glBegin(r.lines ? GL_LINES : GL_TRIANGLES);
+        for (size_t k = r.first; k < r.first + r.count; ++k) {
+            const BatchVertex& v = vertices_[indices_[k]];
             glColor4ubv(v.rgba);
             glNormal3fv(v.n);
             if (textured_) glTexCoord2fv(v.st);
             glVertex3fv(v.p);
         }
         glEnd();
-    };
-    send(GL_TRIANGLES, indices_);
-    send(GL_LINES, lineIndices_);
+    }
 }
 
 void FigureBatch::Send() {
@@ -612,7 +637,7 @@ void FigureBatch::Send() {
     }
     vertices_.clear();
     indices_.clear();
-    lineIndices_.clear();
+    runs_.clear();
     textured_ = false;
     culling_ = false;
     Reset();

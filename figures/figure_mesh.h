@@ -22,6 +22,9 @@ public:
 
     // Whether the matrix mirrors (its determinant is below 0).
     bool MirrorsWinding() const;
+    // Its scale, for a matrix that scales alike along every axis: the cube
+    // root of its determinant's size (1 for a matrix that flattens).
+    float UniformScale() const;
     // Normals go through the cofactors of the upper 3x3 (the inverse
     // transpose up to a scale, with the sign kept for mirrors).
     void NormalMatrix(float* out) const;
@@ -41,8 +44,10 @@ public:
     };
 
     // A sphere about the origin, poles on z, in the tessellation of the GLUT
-    // and GLU spheres; with texture coordinates as GLU gives them.
-    void Sphere(float radius, int slices, int stacks, bool textured = false);
+    // and GLU spheres; with texture coordinates as GLU gives them. GLU cuts
+    // each quad of a stack along one diagonal, GLUT along the other, and
+    // where the shading runs fast the two differ.
+    void Sphere(float radius, int slices, int stacks, bool textured = false, bool glutDiagonals = false);
     // A cone or cylinder along +z from radius base at z = 0 to top at height,
     // as gluCylinder.
     void Cylinder(float base, float top, float height, int slices, int stacks);
@@ -148,7 +153,7 @@ public:
     // is left out would have drawn nothing.
     void KeepWhatShowsIn(const PixelView& view, bool backFacesCulled);
     bool Empty() const { return vertices_.empty(); }
-    size_t TriangleCount() const { return indices_.size() / 3; }
+    size_t TriangleCount() const;
     // Batches are sent between these two, at the current modelview matrix,
     // each vertex's colour the material of both faces or of the front faces
     // only.
@@ -164,6 +169,13 @@ private:
         float p[3], n[3], st[2];
         unsigned char rgba[4];
     };
+    // Triangles and lines go out in the order they came, a run of each kind
+    // at a time: a blended lens's rim and temple cover what follows them.
+    struct Run {
+        bool lines;
+        size_t first, count;  // in indices_
+    };
+    void Extend(bool lines, size_t first);
     void SendArrays() const;
     void SendVertices() const;
     void AppendShowing(const TriangleMesh& part, const Placement& at, const unsigned char* rgba,
@@ -172,7 +184,7 @@ private:
                       const unsigned char* rgba, float normalLength);
     std::vector<BatchVertex> vertices_;
     std::vector<unsigned> indices_;
-    std::vector<unsigned> lineIndices_;
+    std::vector<Run> runs_;
     bool textured_ = false;
     bool oneByOne_ = false;
     bool culling_ = false;  // a view is set

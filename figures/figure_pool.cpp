@@ -27,6 +27,7 @@ std::vector<std::unique_ptr<Held>> after;
 size_t afterCount = 0;  // in use, in order
 Held* last = nullptr;  // asked for last: a figure asks for one batch many times in a row
 bool holding = false;
+bool ownFrame = false;  // the figure being drawn
 
 // Each view's epoch: a part that goes after the opaque ones closes one. An
 // opaque part goes out after every part that closed an epoch before it in
@@ -50,60 +51,64 @@ Held* NewHeld(std::vector<std::unique_ptr<Held>>& pool, size_t index) {
     return pool[index].get();
 }
 
-// The state sending is done in, and what it changes, kept to be put back.
-struct SendingState {
-    GLint texture, mode, matrixMode;
-    GLboolean culling, normalizing;
-    PixelView found;  // the viewport and projection as found
-    const PixelView* view = &found;
-    const HeldState* state = nullptr;
-    bool colourBothFaces = false;
-
-    SendingState() {
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
-        glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
-        found = CurrentPixelView(true);
-        culling = glIsEnabled(GL_CULL_FACE);
-        normalizing = glIsEnabled(GL_NORMALIZE);
+// Sending saves all it changes and puts it back at the end: a figure leaves
+// the state its drawing leaves, whether it is sent at once or later with
+// the others. Held figures are sent in eye coordinates, each batch in its
+// view; a figure in its own frame at the present modelview and view.
+class SendingState {
+public:
+    explicit SendingState(bool atModelview) : atModelview_(atModelview) {
+        glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT |
+                     GL_DEPTH_BUFFER_BIT | GL_TEXTURE_BIT | GL_VIEWPORT_BIT | GL_TRANSFORM_BIT);
+        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
         glMatrixMode(GL_MODELVIEW);
         glPushMatrix();
-        glLoadIdentity();
+        if (!atModelview) {
+            found_ = CurrentPixelView(true);
+            glLoadIdentity();
+        }
         glDisable(GL_NORMALIZE);  // the normals are sent as GL is to light them
     }
     ~SendingState() {
-        FigureBatch::EndSending();
-        glBindTexture(GL_TEXTURE_2D, GLuint(texture));
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode);
-        if (culling) glEnable(GL_CULL_FACE);
-        else glDisable(GL_CULL_FACE);
-        if (normalizing) glEnable(GL_NORMALIZE);
-        Enter(found);
+        if (view_ != &found_) {  // the caller's projection may fill its stack: it is loaded back
+            glMatrixMode(GL_PROJECTION);
+            glLoadMatrixf(found_.clip);
+            glMatrixMode(GL_MODELVIEW);
+        }
         glPopMatrix();
-        glMatrixMode(GLenum(matrixMode));
+        glPopClientAttrib();
+        glPopAttrib();
     }
     // Changes only what differs from the view and state before.
     void Enter(const PixelView& v) {
-        if (SameView(*view, v)) return;
+        if (atModelview_ || SameView(*view_, v)) return;
         glViewport(GLint(v.viewport[0]), GLint(v.viewport[1]), GLsizei(v.viewport[2]), GLsizei(v.viewport[3]));
         glMatrixMode(GL_PROJECTION);
         glLoadMatrixf(v.clip);  // of eye coordinates: the projection
         glMatrixMode(GL_MODELVIEW);
-        view = &v;
+        view_ = &v;
     }
     void Enter(const Held& h) {
         Enter(h.view);
         const HeldState& s = h.state;
-        if (!state || s.colourBothFaces != colourBothFaces) FigureBatch::BeginSending(s.colourBothFaces);
-        if (!state || s.textureMode != state->textureMode) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, s.textureMode);
-        if (!state || s.texture != state->texture) glBindTexture(GL_TEXTURE_2D, s.texture);
-        colourBothFaces = s.colourBothFaces;
-        state = &s;
+        if (!state_ || s.colourBothFaces != state_->colourBothFaces) FigureBatch::BeginSending(s.colourBothFaces);
+        if (!state_ || s.textureMode != state_->textureMode) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, s.textureMode);
+        if (!state_ || s.texture != state_->texture) glBindTexture(GL_TEXTURE_2D, s.texture);
+        bool culled = s.culled && !h.blended;
+        if (!state_ || culled != culled_) culled ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE);
+        culled_ = culled;
+        state_ = &s;
     }
+
+private:
+    bool atModelview_;
+    PixelView found_{};  // the viewport and projection as found
+    const PixelView* view_ = &found_;
+    const HeldState* state_ = nullptr;
+    bool culled_ = false;
 };
 
 void SendOpaque(SendingState& sending, int epoch) {
-    glEnable(GL_CULL_FACE);
     // Each state once, in every view that holds parts of it.
     for (size_t i = 0; i < opaqueOrder.size(); ++i) {
         Held* first = opaqueOrder[i];
@@ -126,7 +131,6 @@ void SendAfterOpaque(SendingState& sending, int epoch) {
         if (h.epoch != epoch || h.batch.Empty()) continue;
         sending.Enter(h);
         if (h.blended) {
-            glDisable(GL_CULL_FACE);
             glDepthMask(GL_FALSE);
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -135,7 +139,6 @@ void SendAfterOpaque(SendingState& sending, int epoch) {
         if (h.blended) {
             glDisable(GL_BLEND);
             glDepthMask(GL_TRUE);
-            glEnable(GL_CULL_FACE);
         }
     }
 }
@@ -145,7 +148,7 @@ Held* Reset(Held* h, const HeldState& state, const PixelView& view, bool blended
     h->view = view;
     h->epoch = EpochOf(view);
     h->blended = blended;
-    h->batch.KeepWhatShowsIn(view, !blended);  // what is blended is seen from both sides
+    h->batch.KeepWhatShowsIn(view, state.culled && !blended);  // what is blended is seen from both sides
     h->batch.SendOneByOne(false);
     return h;
 }
@@ -178,18 +181,22 @@ void StopHoldingFigures() {
     holding = false;
 }
 
-void FigureDrawn() {
-    if (!holding) SendHeldFigures();
+bool FigureInOwnFrame(bool nearEye) {
+    if (holding && !nearEye) return false;
+    SendHeldFigures();
+    ownFrame = true;
+    return true;
 }
 
-void SendHeldFigures() {
+namespace {
+void Send(bool atModelview) {
     bool any = false;
     for (Held* h : opaqueOrder) any = any || !h->batch.Empty();
     for (size_t i = 0; i < afterCount; ++i) any = any || !after[i]->batch.Empty();
     if (any) {
         int epochCount = 0;
         for (const ViewEpoch& e : epochs) epochCount = std::max(epochCount, e.epoch + 1);
-        SendingState sending;
+        SendingState sending(atModelview);
         for (int epoch = 0; epoch < epochCount; ++epoch) {
             SendOpaque(sending, epoch);
             SendAfterOpaque(sending, epoch);
@@ -203,3 +210,11 @@ void SendHeldFigures() {
     last = nullptr;
     epochs.clear();
 }
+}  // namespace
+
+void FigureDrawn() {
+    if (ownFrame || !holding) Send(ownFrame);
+    ownFrame = false;
+}
+
+void SendHeldFigures() { Send(false); }

@@ -12,20 +12,24 @@ class FigureBatch;
 struct PixelView;
 
 // How a held batch is sent: its texture, the texture environment mode (as
-// GL_DECAL or GL_MODULATE) and whether each vertex's colour is the material
-// of both faces or of the front faces only.
+// GL_DECAL or GL_MODULATE), whether each vertex's colour is the material of
+// both faces or of the front faces only, and whether the faces turned away
+// are left out (a part that carries its own back faces, or a closed one the
+// eye sees only from outside) or drawn as the renderer draws them.
 struct HeldState {
     unsigned texture;
     int textureMode;
     bool colourBothFaces;
+    bool culled;
     bool operator==(const HeldState& o) const {
-        return texture == o.texture && textureMode == o.textureMode && colourBothFaces == o.colourBothFaces;
+        return texture == o.texture && textureMode == o.textureMode && colourBothFaces == o.colourBothFaces &&
+               culled == o.culled;
     }
 };
 
 // The batch that holds opaque parts of that state seen in that view (eye
 // coordinates, the view's projection and viewport), keeping only what shows
-// there; the faces turned away are culled.
+// there.
 FigureBatch& HeldBatch(const HeldState& state, const PixelView& view);
 // A batch that goes out after every opaque part held before it, in its turn
 // among the others of its kind: blended (seen from both sides, without depth
@@ -38,11 +42,20 @@ void HoldFigures();
 // Sends what is held and draws each figure at once again.
 void StopHoldingFigures();
 // The end of one figure's drawing: sends what is held unless figures are
-// being held.
+// being held and this one was put together with them.
 void FigureDrawn();
 
+// Whether the figure about to be drawn is put together in its own frame
+// rather than in eye coordinates, its batches asked for with the view of
+// CurrentPixelView(false) and sent at the present modelview when it is
+// drawn: so it is when figures are not being held, and when the near plane
+// may cut it (then what is held goes out first). Parts that meet in one
+// plane (a Robot's eye plates on its head, the brows on the plates) then
+// tie as they did when each figure went out at its own modelview; where
+// the near plane cuts, that shows, and with blending (the army scene's
+// Robot) everywhere.
+bool FigureInOwnFrame(bool nearEye);
+
 // Sends every held batch, the opaque ones first, and empties them. The GL
-// state is left as it was found but for the materials, which keep the last
-// colour sent, colour material, which is left off, and, after a blended
-// batch, blending off and depth writes on.
+// state is left as it was found.
 void SendHeldFigures();

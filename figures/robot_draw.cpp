@@ -188,19 +188,23 @@ struct Shapes {
     TriangleMesh *headShell, *tongue, *blades, *eyePlates, *unitBox, *brow;
 } shapes;
 
-// One figure being put together in eye coordinates: the matrix of each part
-// composed here, the parts held with every other figure's, one batch per
-// texture, every texture shown alone (decal).
+// One figure being put together in eye coordinates (in its own frame when it
+// goes out on its own or the near plane may cut it): the matrix of each part composed here, the
+// parts held with every other figure's, one batch per texture, every
+// texture shown alone (decal). Every part is closed or carries its inside
+// faces (the head, seen through the mouth): the faces turned away are
+// culled.
 struct Build {
     Placement at;
     PixelView view;
+    float normalLength;  // unit normals once the modelview they are sent at has turned them
 };
 
-FigureBatch& Batch(Build& d, unsigned texture) { return HeldBatch({texture, GL_DECAL, true}, d.view); }
+FigureBatch& Batch(Build& d, unsigned texture) { return HeldBatch({texture, GL_DECAL, true, true}, d.view); }
 
 void Add(Build& d, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c, unsigned texture = 0) {
     const float rgba[4] = {c.r, c.g, c.b, 1};
-    Batch(d, texture).Append(CachedShape(slot, build), d.at, rgba);
+    Batch(d, texture).Append(CachedShape(slot, build), d.at, rgba, d.normalLength);
 }
 
 float Side(const Robot* r, int side, int f) { return r->field[f + side * kRobotSideFieldCount]; }
@@ -237,13 +241,34 @@ void AddArm(Build& d, const Robot* r, int side) {
     d.at.Pop();
 }
 
-// Both treads at once: every face shows the frame of the tread counter.
-void AddTreads(Build& d, const Robot* r) {
+// The textures of both treads: every face shows the frame of the tread
+// counter.
+struct TreadTextures {
+    unsigned middle, back, front, band;
+};
+TreadTextures TreadFrames(const Robot* r) {
     int frame = RobotTreadPanelFrame(r) - 1;
-    Add(d, shapes.treadMiddle, TreadMiddleShape, kWhite, robotTextures[kRobotHamsterTextures + frame]);
-    Add(d, shapes.treadBack, TreadBackShape, kWhite, robotTextures[kRobotRightSquishTextures + frame]);
-    Add(d, shapes.treadFront, TreadFrontShape, kWhite, robotTextures[kRobotLeftSquishTextures + frame]);
-    Add(d, shapes.treadBand, TreadBandShape, kWhite, robotTextures[kRobotBandTextures + RobotTreadBandFrame(r) - 1]);
+    return {robotTextures[kRobotHamsterTextures + frame], robotTextures[kRobotRightSquishTextures + frame],
+            robotTextures[kRobotLeftSquishTextures + frame],
+            robotTextures[kRobotBandTextures + RobotTreadBandFrame(r) - 1]};
+}
+
+void AddTreads(Build& d, const Robot* r) {
+    TreadTextures t = TreadFrames(r);
+    Add(d, shapes.treadMiddle, TreadMiddleShape, kWhite, t.middle);
+    Add(d, shapes.treadBack, TreadBackShape, kWhite, t.back);
+    Add(d, shapes.treadFront, TreadFrontShape, kWhite, t.front);
+    Add(d, shapes.treadBand, TreadBandShape, kWhite, t.band);
+}
+
+// The textured parts go out before the others, as when each part went out
+// in the order drawn: in the army scene the Robot is blended, and there the
+// order shows.
+void AskForBatchesInOrder(Build& d, const Robot* r) {
+    TreadTextures t = TreadFrames(r);
+    for (unsigned texture : {robotTextures[kRobotFrontPanelTexture], t.middle, t.back, t.front, t.band,
+                             robotTextures[kRobotHatTexture], 0u})
+        Batch(d, texture);
 }
 
 // The propeller turns over the hat's centre; each rider sits upright half-way
@@ -258,7 +283,7 @@ void AddPropeller(Build& d, Robot* r) {
         d.at.Rotate(-90, 1, 0, 0);
         d.at.Translate(0, 0, 0.12375f);
         d.at.Rotate(90, 0, 1, 0);
-        AddRodentToBatch(Batch(d, 0), d.at, r->rider[blade]);
+        AddRodentToBatch(Batch(d, 0), d.at, d.normalLength, r->rider[blade]);
         d.at.Pop();
         d.at.Rotate(180, 0, 0, 1);
     }
@@ -323,12 +348,13 @@ void DrawRobot(Robot* robot) {
         shakeX = float(RandomInRange(-0.01, 0.01));
     }
     glEnable(GL_NORMALIZE);  // as the riders leave it
-    // Every part is closed or carries its inside faces: the faces turned away
-    // need not be drawn.
-    glEnable(GL_CULL_FACE);
     // Everything the figure reaches, riders included, lies within this sphere.
-    if (SphereInView(f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f)) {
-        Build d{CurrentPlacement(), CurrentPixelView(true)};
+    const float bound[4] = {f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f};
+    if (SphereInView(bound[0], bound[1], bound[2], bound[3])) {
+        Build d{CurrentPlacement(), CurrentPixelView(true), 1};
+        if (FigureInOwnFrame(SphereReachesNearPlane(bound[0], bound[1], bound[2], bound[3])))
+            d = {Placement(), CurrentPixelView(false), d.at.UniformScale()};
+        AskForBatchesInOrder(d, robot);
         d.at.Translate(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
         RotateXyz(d.at, &f[kRobotBodyAngleX]);
         Add(d, shapes.bodyFront, BodyFrontShape, kDarkBlue, robotTextures[kRobotFrontPanelTexture]);
@@ -340,6 +366,6 @@ void DrawRobot(Robot* robot) {
         AddHead(d, robot);
         FigureDrawn();
     }
-    glDisable(GL_CULL_FACE);
+    glDisable(GL_CULL_FACE);  // as drawing the figure on its own left it
     glBindTexture(GL_TEXTURE_2D, 0);
 }

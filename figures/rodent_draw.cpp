@@ -96,11 +96,12 @@ struct Shapes {
 struct Build {
     FigureBatch& batch;
     Placement& at;
+    float normalLength;
 };
 
 void Add(Build& d, TriangleMesh*& slot, void (*build)(TriangleMesh&), const Rgb& c) {
     const float rgba[4] = {c.r, c.g, c.b, 1};
-    d.batch.Append(CachedShape(slot, build), d.at, rgba);
+    d.batch.Append(CachedShape(slot, build), d.at, rgba, d.normalLength);
 }
 
 float Side(const Rodent* r, int side, int f) { return r->field[f + side * kRodentSideFieldCount]; }
@@ -151,8 +152,8 @@ void AddLeg(Build& d, const Rodent* r, int side) {
 
 }  // namespace
 
-void AddRodentToBatch(FigureBatch& batch, Placement& at, const Rodent* rodent) {
-    Build d{batch, at};
+void AddRodentToBatch(FigureBatch& batch, Placement& at, float normalLength, const Rodent* rodent) {
+    Build d{batch, at, normalLength};
     const float* f = rodent->field;
     d.at.Push();
     d.at.Translate(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ]);
@@ -175,12 +176,20 @@ void DrawRodent(Rodent* rodent) {
     const float* f = rodent->field;
     glBindTexture(GL_TEXTURE_2D, 0);
     glEnable(GL_NORMALIZE);  // and it stays enabled
-    if (!SphereInView(f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ], 0.15f)) return;
-    // In eye coordinates, held with the other figures' untextured parts;
-    // every part is closed.
+    const float bound[4] = {f[kRodentBodyPosX], f[kRodentBodyPosY], f[kRodentBodyPosZ], 0.15f};
+    if (!SphereInView(bound[0], bound[1], bound[2], bound[3])) return;
+    // In eye coordinates, held with the other figures' untextured parts, or
+    // in its own frame when the near plane may cut it; every part is closed,
+    // its faces turned away culled.
     Placement at = CurrentPlacement();
-    FigureBatch& batch = HeldBatch({0, GL_DECAL, true}, CurrentPixelView(true));
-    AddRodentToBatch(batch, at, rodent);
+    bool ownFrame = FigureInOwnFrame(SphereReachesNearPlane(bound[0], bound[1], bound[2], bound[3]));
+    float normalLength = 1;
+    if (ownFrame) {
+        normalLength = at.UniformScale();
+        at.Reset();
+    }
+    FigureBatch& batch = HeldBatch({0, GL_DECAL, true, true}, CurrentPixelView(!ownFrame));
+    AddRodentToBatch(batch, at, normalLength, rodent);
     glDisable(GL_CULL_FACE);  // as drawing the figure on its own left it
     FigureDrawn();
 }

@@ -84,4 +84,6 @@ int CountRodentActions(const Rodent* rodent);
 // sends its riders with itself.
 class FigureBatch;
 class Placement;
-void AddRodentToBatch(FigureBatch& batch, Placement& at, const Rodent* rodent);
+// Normals come out normalLength long (what the modelview they go out at
+// shortens them by).
+void AddRodentToBatch(FigureBatch& batch, Placement& at, float normalLength, const Rodent* rodent);

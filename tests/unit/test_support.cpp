@@ -96,7 +96,7 @@ void ExpectAsKept(const ReadBack& shot, const std::string& fixture, int offAllow
     ASSERT_TRUE(LoadPng(kept, &old)) << kept;
     ASSERT_EQ(old.width, shot.width);
     ASSERT_EQ(old.height, shot.height);
-    EXPECT_LE(CountPixelsOff(shot, old), offAllowed);
+    EXPECT_LE(CountPixelsOff(shot, old, kKeptSlack), offAllowed);
 }
 
 void PerspectiveView(int x, int y, int width, int height, double fovy, double zFar) {
