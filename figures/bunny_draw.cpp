@@ -427,25 +427,15 @@ void DrawBunny(Bunny* bunny) {
     glBindTexture(GL_TEXTURE_2D, 0);
     // A figure wholly outside the view costs the renderer as much as one in
     // sight (each of four views draws every pib): such a figure is not sent.
-    if (BunnyInView(bunny)) {
-        const float* f = bunny->field;
+    const float* f = bunny->field;
+    const float reach = BunnyReach(bunny);
+    if (SphereInView(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], reach)) {
         GLint callersMode = GL_MODULATE;
         glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &callersMode);
-        Build d{};
-        d.b = bunny;
-        d.at = CurrentPlacement();
-        d.normalizing = glIsEnabled(GL_NORMALIZE) == GL_TRUE;
-        d.scale = d.at.UniformScale();
-        d.sentScale = 1;
-        d.nearEye = SphereReachesNearPlane(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], BunnyReach(bunny));
-        bool ownFrame = FigureInOwnFrame(d.nearEye);
-        if (ownFrame) {
-            d.at.Reset();
-            d.sentScale = d.scale;
-        }
-        d.mode = callersMode;
-        d.view = CurrentPixelView(!ownFrame);
-        d.front = kWhite;
+        bool normalizing = glIsEnabled(GL_NORMALIZE) == GL_TRUE;
+        FigureFrame frame = StartFigure(f[kBodyPosX], f[kBodyPosY], f[kBodyPosZ], reach);
+        Build d{bunny,        {},          frame.at,    normalizing, frame.scale, frame.normalLength,
+                frame.nearEye, callersMode, frame.view, kWhite};
         GatherBatches(d);
         AddBunny(d);
         FigureDrawn();

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "figures/figure_mesh.h"
+#include "figures/figure_gl.h"
 
 namespace {
 struct Held {
@@ -181,11 +181,17 @@ void StopHoldingFigures() {
     holding = false;
 }
 
-bool FigureInOwnFrame(bool nearEye) {
-    if (holding && !nearEye) return false;
-    SendHeldFigures();
-    ownFrame = true;
-    return true;
+FigureFrame StartFigure(float x, float y, float z, float radius) {
+    FigureFrame f{CurrentPlacement(), {}, 1, 1, SphereReachesNearPlane(x, y, z, radius)};
+    f.scale = f.at.UniformScale();
+    ownFrame = !holding || f.nearEye;
+    if (ownFrame) {
+        SendHeldFigures();
+        f.at.Reset();
+        f.normalLength = f.scale;
+    }
+    f.view = CurrentPixelView(!ownFrame);
+    return f;
 }
 
 namespace {

@@ -8,8 +8,7 @@
 // out after them in the order it came.
 #pragma once
 
-class FigureBatch;
-struct PixelView;
+#include "figures/figure_mesh.h"
 
 // How a held batch is sent: its texture, the texture environment mode (as
 // GL_DECAL or GL_MODULATE), whether each vertex's colour is the material of
@@ -45,16 +44,23 @@ void StopHoldingFigures();
 // being held and this one was put together with them.
 void FigureDrawn();
 
-// Whether the figure about to be drawn is put together in its own frame
-// rather than in eye coordinates, its batches asked for with the view of
-// CurrentPixelView(false) and sent at the present modelview when it is
-// drawn: so it is when figures are not being held, and when the near plane
-// may cut it (then what is held goes out first). Parts that meet in one
-// plane (a Robot's eye plates on its head, the brows on the plates) then
-// tie as they did when each figure went out at its own modelview; where
-// the near plane cuts, that shows, and with blending (the army scene's
-// Robot) everywhere.
-bool FigureInOwnFrame(bool nearEye);
+// Where a figure is put together, asked for as its drawing starts, with the
+// sphere that holds it in the present modelview's frame: in eye coordinates,
+// held with the other figures, or in its own frame, sent at the present
+// modelview when it is drawn. So it is when figures are not being held, and
+// when the near plane may cut the sphere (then what is held goes out first).
+// Parts that meet in one plane (a Robot's eye plates on its head, the brows
+// on the plates) then tie as they did when each figure went out at its own
+// modelview; where the near plane cuts, that shows, and with blending (the
+// army scene's Robot) everywhere.
+struct FigureFrame {
+    Placement at;        // where its parts start from
+    PixelView view;      // the view its batches keep what shows in
+    float scale;         // the present modelview's uniform scale
+    float normalLength;  // what the modelview it goes out at shortens normals by
+    bool nearEye;        // the near plane may cut it
+};
+FigureFrame StartFigure(float x, float y, float z, float radius);
 
 // Sends every held batch, the opaque ones first, and empties them. The GL
 // state is left as it was found.

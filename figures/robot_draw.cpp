@@ -351,9 +351,8 @@ void DrawRobot(Robot* robot) {
     // Everything the figure reaches, riders included, lies within this sphere.
     const float bound[4] = {f[kRobotBodyPosX], f[kRobotBodyPosY] + 0.3f, f[kRobotBodyPosZ], 1.0f};
     if (SphereInView(bound[0], bound[1], bound[2], bound[3])) {
-        Build d{CurrentPlacement(), CurrentPixelView(true), 1};
-        if (FigureInOwnFrame(SphereReachesNearPlane(bound[0], bound[1], bound[2], bound[3])))
-            d = {Placement(), CurrentPixelView(false), d.at.UniformScale()};
+        FigureFrame frame = StartFigure(bound[0], bound[1], bound[2], bound[3]);
+        Build d{frame.at, frame.view, frame.normalLength};
         AskForBatchesInOrder(d, robot);
         d.at.Translate(shakeX + f[kRobotBodyPosX], shakeY + f[kRobotBodyPosY], shakeX + f[kRobotBodyPosZ]);
         RotateXyz(d.at, &f[kRobotBodyAngleX]);

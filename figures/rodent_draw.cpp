@@ -181,15 +181,9 @@ void DrawRodent(Rodent* rodent) {
     // In eye coordinates, held with the other figures' untextured parts, or
     // in its own frame when the near plane may cut it; every part is closed,
     // its faces turned away culled.
-    Placement at = CurrentPlacement();
-    bool ownFrame = FigureInOwnFrame(SphereReachesNearPlane(bound[0], bound[1], bound[2], bound[3]));
-    float normalLength = 1;
-    if (ownFrame) {
-        normalLength = at.UniformScale();
-        at.Reset();
-    }
-    FigureBatch& batch = HeldBatch({0, GL_DECAL, true, true}, CurrentPixelView(!ownFrame));
-    AddRodentToBatch(batch, at, normalLength, rodent);
+    FigureFrame frame = StartFigure(bound[0], bound[1], bound[2], bound[3]);
+    FigureBatch& batch = HeldBatch({0, GL_DECAL, true, true}, frame.view);
+    AddRodentToBatch(batch, frame.at, frame.normalLength, rodent);
     glDisable(GL_CULL_FACE);  // as drawing the figure on its own left it
     FigureDrawn();
 }
