@@ -1,8 +1,7 @@
 // The Bunny in poses, views and callers' states that between them show every
-// piece, held against pictures kept in tests/fixtures/bunny. The kept
-// pictures came from the figure drawn one piece at a time through GL's own
-// matrices, before it was put together on the CPU and sent in batches;
-// however the drawing is sent, the figure must look the same.
+// piece, drawn and held against pictures kept in tests/fixtures/bunny. The kept
+// pictures came from the figure drawn one piece at a time; however the
+// drawing is sent, the figure must look the same.
 // PIB_WRITE_FIXTURES=1 writes the pictures afresh instead of comparing.
 #include <GL/glu.h>
 #include <GL/glut.h>
@@ -22,9 +21,8 @@ namespace {
 
 const int kSize = 128;
 
-// What the camera frames: a square of the figure seen straight on (the
-// whole figure, or the head close up), or, from an eye in the figure's
-// frame, the view toward another point, the near plane 0.1 away.
+// What the camera frames: the whole figure, or the head close up; or, from
+// an eye in the figure's frame, the view toward another point.
 struct Frame {
     float left, bottom, span;
     bool fromEye = false;
@@ -95,19 +93,16 @@ void ShakenStill(Bunny* b) {
 }
 void FadedHalfway(Bunny* b) { Posed(b, PoseFadeGrey, 10, 5); }
 
-// An untextured square drawn right after the figure with only its normal:
-// it shows the texture, texture coordinate and material the figure leaves.
+// A square drawn right after the figure with only its normal: it shows the
+// texture, texture coordinate and material the figure leaves.
 void SquareAfter() {
     glNormal3f(0, 0, 1);
-    glBegin(GL_QUADS);
-    glVertex3f(-0.95f, -0.85f, 2), glVertex3f(-0.55f, -0.85f, 2);
-    glVertex3f(-0.55f, -0.45f, 2), glVertex3f(-0.95f, -0.45f, 2);
-    glEnd();
+    glTranslatef(0, 0, 2);
+    glRectf(-0.95f, -0.85f, -0.55f, -0.45f);
 }
 
-// Pixels each picture may have off, and why: where a vertex or an edge of
-// a small part lands on a pixel's centre, or a long edge runs along a row
-// of them, the CPU's rounding can put those pixels on the other side of it.
+// Pixels a picture may have off: where an edge lands on a pixel's centre,
+// the CPU's rounding can put that pixel on its other side.
 const int kEdgePixels = 6;
 
 struct PictureCase {
@@ -147,17 +142,12 @@ const PictureCase kCases[] = {
 };
 
 // Lit from up, right and in front so that a wrong normal shows.
-const float kLightFrom[3] = {0.4f, 0.5f, 1};
-
 ReadBack Draw(Bunny* b, const PictureCase& c) {
     const Frame& frame = *c.frame;
-    LitSquareView(kSize, frame.left, frame.bottom, frame.span, kLightFrom, 0.25f, 0.75f);
-    glDisable(GL_BLEND);
+    const float lightFrom[3] = {0.4f, 0.5f, 1};
+    LitSquareView(kSize, frame.left, frame.bottom, frame.span, lightFrom, 0.25f, 0.75f);
     if (frame.fromEye) {
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(70, 1, 0.1, 50);
-        glMatrixMode(GL_MODELVIEW);
+        PerspectiveView(0, 0, kSize, kSize, 70, 50);
         gluLookAt(frame.eye[0], frame.eye[1], frame.eye[2], frame.at[0], frame.at[1], frame.at[2], 0, 1, 0);
     }
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, c.callersMode);

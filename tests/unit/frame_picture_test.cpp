@@ -1,7 +1,7 @@
 // The game screen and its parts held against pictures kept in
 // tests/fixtures/frame: whole game frames of one and four players, the board
-// of every world with its gems and bands, figures near and far, a Robot's
-// head close up, a cloud of sparks, and the story scenes' busiest frames.
+// of every world with its gems and bands, figures near and far, a cloud of
+// sparks, a Robot's head close up and the story scenes' busiest frames.
 // The kept pictures came from the drawing as it was before it was sent in
 // batches; however the drawing is sent, the pictures must stay the same.
 // PIB_WRITE_FIXTURES=1 writes the pictures afresh instead of comparing.
@@ -181,10 +181,9 @@ protected:
     }
 };
 
-// Pixels a picture may have off, and why: where an edge lands on a pixel's
-// centre, the CPU's rounding of a figure's corners can put that pixel on
-// the other side of it, and the board leaves out the faces its solids turn
-// away, which alone cover a silhouette pixel lying exactly on an edge.
+// Pixels a picture may have off: an edge on a pixel's centre that the CPU's
+// rounding puts on its other side, or a silhouette pixel on a board solid's
+// edge that only the faces it turns away (left out) would cover.
 const int kEdgePixels = 4;
 
 TEST_F(FramePictures, GameFramesLookAsKept) {
@@ -272,32 +271,27 @@ TEST_F(FramePictures, FiguresNearAndFarLookAsKept) {
     DeleteRobot(robot);
 }
 
-// A Robot's head close up: its face from in front, the inside of its head
-// from an eye the near plane puts there, where the eye plates lie flat on
-// the head's front wall, and its mouth from above.
+// A Robot's head close up: its face, the inside of its head from an eye the
+// near plane puts there (the eye plates lie flat on its front wall), and its
+// mouth from above. Its face's centre is at (0, 0.34, 0.14) in its frame.
 TEST_F(FramePictures, RobotHeadCloseUpLooksAsKept) {
-    struct EyeCase {
-        const char* name;
-        float eye[3], at[3];  // in the Robot's frame; its face's centre is at (0, 0.34, 0.14)
-    };
-    const EyeCase kEyes[] = {
+    const struct { const char* name; float eye[3], at[3]; } kEyes[] = {
         {"robot_face_close", {0.05f, 0.37f, 0.55f}, {0, 0.34f, 0.13f}},
         {"robot_inside_head", {0.1f, 0.3f, -0.08f}, {-0.08f, 0.36f, 0.14f}},
         {"robot_into_mouth", {0.02f, 0.42f, 0.45f}, {0, 0.28f, 0}},
     };
-    const int kSize = 128;
     Robot* robot = NewRobot();
-    for (const EyeCase& c : kEyes) {
-        PerspectiveView(0, 0, kSize, kSize, 60, 50);
+    for (const auto& c : kEyes) {
+        PerspectiveView(0, 0, 128, 128, 60, 50);
         const GLfloat light[4] = {1.4f, 1.8f, 2.1f, 0};
         glLightfv(GL_LIGHT0, GL_POSITION, light);
         StartAView();
         glEnable(GL_TEXTURE_2D);
         gluLookAt(c.eye[0], c.eye[1], c.eye[2], c.at[0], c.at[1], c.at[2], 0, 1, 0);
         DrawRobot(robot);
-        ExpectAsKept(ReadBackBuffer(0, 0, kSize, kSize), std::string("frame/") + c.name, kEdgePixels);
-        glDisable(GL_TEXTURE_2D);
+        ExpectAsKept(ReadBackBuffer(0, 0, 128, 128), std::string("frame/") + c.name, kEdgePixels);
     }
+    glDisable(GL_TEXTURE_2D);
     DeleteRobot(robot);
 }
 

@@ -11,32 +11,16 @@
 
 namespace {
 
-// True when this program was started with --gtest_list_tests. Read from
-// /proc, since the arguments reach no code of ours before the globals.
-bool ListingTests() {
-    int fd = open("/proc/self/cmdline", O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    char args[4096];
-    size_t length = 0;
-    ssize_t n;
-    while (length < sizeof args - 1 &&
-           (n = read(fd, args + length, sizeof args - 1 - length)) > 0)
-        length += static_cast<size_t>(n);
-    close(fd);
-    args[length] = '\0';  // in case the last one was cut short
-    // The arguments stand one after another, each ended by a NUL.
-    for (size_t at = 0; at < length; at += std::strlen(args + at) + 1)
-        if (std::strncmp(args + at, "--gtest_list_tests", 18) == 0) return true;
-    return false;
-}
-
-// Runs before every global without a priority, the sound globals among them.
-__attribute__((constructor(101))) void QuietWhileListing() {
-    if (!ListingTests()) return;
-    int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (null < 0) return;
-    dup2(null, STDERR_FILENO);
-    close(null);
+// Priority 101 runs before every global without one, the sound globals
+// among them; glibc hands constructors the program's arguments as it hands
+// them to main.
+__attribute__((constructor(101))) void QuietWhileListing(int argc, char** argv, char**) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--gtest_list_tests") != 0) continue;
+        int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null >= 0) dup2(null, STDERR_FILENO), close(null);
+        return;
+    }
 }
 
 }  // namespace

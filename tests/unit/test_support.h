@@ -44,11 +44,9 @@ bool SavePng(const ReadBack& shot, const std::string& path);
 // Reads a PNG that SavePng wrote back into the same layout; false when the
 // file is missing or not a PNG.
 bool LoadPng(const std::string& path, ReadBack* shot);
-// How far a channel may be off in a kept picture: the renderer draws the
-// same picture twice alike, and a figure placed on the CPU rather than by
-// GL's matrices comes out 1 or 2 levels apart where it is lit; a change
-// anyone could see (light a tenth darker, a part in another colour) moves
-// far more.
+// How far a channel may be off in a kept picture: a figure placed on the CPU
+// rather than by GL's matrices is lit 1 or 2 levels apart; a visible change
+// (light a tenth darker, a part in another colour) moves far more.
 const int kKeptSlack = 2;
 // Saves the picture among the test output and holds it against the one kept
 // as tests/fixtures/<fixture>.png: at most offAllowed pixels may be off by
