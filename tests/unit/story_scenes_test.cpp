@@ -48,7 +48,7 @@ protected:
         ASSERT_TRUE(EnsureGlContext());
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         static bool loaded = false;
-        if (!loaded) LoadSounds(), LoadPalaceTextures();
+        if (!loaded) StartTestSound(), LoadPalaceTextures();
         loaded = true;
         UseFakeClock(1000, 1);  // every reading moves time on by 1 ms
         SeedRandomWith(7);

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "sound/sound.h"
+
 bool EnsureGlContext() {
     static int state = 0;  // 0 untried, 1 ready, -1 no display
     if (state == 0) {
@@ -28,6 +30,11 @@ bool EnsureGlContext() {
         state = 1;
     }
     return state == 1;
+}
+
+void StartTestSound() {
+    StartSoundDevice();
+    LoadSounds();
 }
 
 std::string ScratchDir(const std::string& name) {

@@ -22,6 +22,10 @@
 // virtual display); false when there is no display.
 bool EnsureGlContext();
 
+// Starts the sound as the game does (the device opened once per test
+// process), then loads the samples from the working folder.
+void StartTestSound();
+
 // A fresh scratch folder under the build's test output.
 std::string ScratchDir(const std::string& name);
 
