@@ -18,6 +18,7 @@ set -euo pipefail
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/pib-display.XXXXXX")
 server=""
+command=""
 finish() {
   if [ -n "$server" ]; then
     kill "$server" 2>/dev/null || true
@@ -25,9 +26,21 @@ finish() {
   fi
   rm -rf "$dir"
 }
+# Ends the command and all it started (its session), then exits; the exit
+# handler takes the server down. TERM even for an INT: a command started in
+# the background ignores INT. HUP too, as in a session of its own the command
+# no longer hears its terminal close.
+stop() {
+  if [ -n "$command" ]; then
+    kill -TERM -- "-$command" 2>/dev/null || true
+    wait "$command" 2>/dev/null || true
+  fi
+  exit "$1"
+}
 trap finish EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+trap 'stop 129' HUP
+trap 'stop 130' INT
+trap 'stop 143' TERM
 
 # Only clients holding this cookie get in. The entry names no address and
 # no display number, so it holds for whichever number the server picks.
@@ -48,8 +61,13 @@ if [ -z "$number" ]; then
   exit 1
 fi
 
+# In the background, so that a signal here is acted on at once rather than
+# when the command ends, and in a session of its own, so that its children
+# (ctest's tests) can be ended with it; it keeps this script's input.
+DISPLAY=":$number" XAUTHORITY="$auth" setsid "$@" <&0 &
+command=$!
 status=0
-DISPLAY=":$number" XAUTHORITY="$auth" "$@" || status=$?
+wait "$command" || status=$?
 if ! kill -0 "$server" 2>/dev/null; then
   echo "virtual_display: the X server on :$number ended before the command did:" >&2
   cat "$dir/server.log" >&2
