@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, then configures and builds the game and its data.
-# Usage: scripts/setup.sh [build-folder] [extra cmake arguments...]
+# Installs what is missing, then configures and builds everything: the game,
+# its data, the tests and the benchmarks; with --game, the game and its data
+# only, which is all a player runs.
+# Usage: scripts/setup.sh [--game] [build-folder] [extra cmake arguments...]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+targets=()
+[ "${1:-}" = "--game" ] && { targets=(--target pib3 gamedata); shift; }
 build="${1:-$here/build}"
 shift || true
 
@@ -28,4 +32,4 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S "$here" -B "$build" "$@" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+cmake --build "$build" -j "$(nproc)" "${targets[@]}"
