@@ -16,9 +16,10 @@ const int kMaxParticles = 25000;
 enum Mode { kFire, kSteam, kSmoke };
 const float kModeRate[3] = {1.5f, 0.4f, 0.006f};
 
-unsigned fireTexture = 0;
-unsigned smokeTexture = 0;
-unsigned steamTexture = 0;
+// Fire, smoke and steam, in the order they are made.
+enum ParticleTexture { kFireTex, kSmokeTex, kSteamTex, kParticleTexCount };
+const char* const kParticleTextureFiles[kParticleTexCount] = {"firebit.sgi", "smoke.sgi", "steam.sgi"};
+unsigned particleTextures[kParticleTexCount];
 }  // namespace
 
 struct Emitter {
@@ -143,13 +144,13 @@ void DrawEmitter(Emitter* e) {
         // nothing to draw, but the blend and depth state ends as always
     } else if (e->mode == kSmoke) {
         SetFrontAmbientDiffuse(0.6f, 0.6f, 0.6f, 0.6f);
-        BeginQuadRun(smokeTexture);
+        BeginQuadRun(particleTextures[kSmokeTex]);
         for (const Particle& p : e->slots)
             if (BillboardInView(b, p.x, p.y, p.z, p.size / 30)) BillboardQuad(b, p.x, p.y, p.z, p.size / 30);
         EndQuadRun();
     } else {
         float shrink = e->mode == kSteam ? 4 : 1;
-        BeginQuadRun(e->mode == kSteam ? steamTexture : fireTexture);
+        BeginQuadRun(particleTextures[e->mode == kSteam ? kSteamTex : kFireTex]);
         for (const Particle& p : e->slots) {
             float h = p.size / 30 / shrink;
             if (BillboardInView(b, p.x, p.y, p.z, h)) GlowingBillboardQuad(b, p.x, p.y, p.z, h, p.colour, 0.4f, nullptr);
@@ -165,12 +166,9 @@ void DrawEmitter(Emitter* e) {
 void DeleteEmitter(Emitter* e) { delete e; }
 
 // Every Bunny made asks for these; the files are read and the textures made
-// only the first time.
+// only the first time, and every call leaves the steam's state set.
 void LoadParticleTextures() {
-    if (fireTexture) return;
-    fireTexture = LoadSgiTexture("firebit.sgi");
-    smokeTexture = LoadSgiTexture("smoke.sgi");
-    steamTexture = LoadSgiTexture("steam.sgi");
+    LoadSgiTexturesOnce(particleTextures, kParticleTextureFiles, kParticleTexCount);
     // Steam is drawn small and smooth; fire and smoke keep GL's default filters.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);

@@ -300,3 +300,12 @@ unsigned LoadSgiTexture(const char* file) {
     LoadSgiTextureInto(name, file);
     return name;
 }
+
+void LoadSgiTexturesOnce(unsigned* names, const char* const* files, int count) {
+    if (count <= 0) return;
+    if (names[count - 1] && glIsTexture(names[count - 1])) {
+        glBindTexture(GL_TEXTURE_2D, names[count - 1]);
+        return;
+    }
+    for (int i = 0; i < count; ++i) names[i] = LoadSgiTexture(files[i]);
+}

@@ -47,3 +47,9 @@ void PackRgbRow(const unsigned char* r, const unsigned char* g, const unsigned c
 unsigned LoadSgiTexture(const char* file);
 // The same into a texture name the caller already has (left bound).
 void LoadSgiTextureInto(unsigned name, const char* file);
+// A set of textures made of the same files at every call (a world load, a
+// figure made): the first call makes one of each file into names, later
+// calls keep them and only bind the last again, so every call leaves bound
+// what the first did. Deleting and making them again would grow memory: the
+// renderer can hold on to a deleted texture's storage.
+void LoadSgiTexturesOnce(unsigned* names, const char* const* files, int count);

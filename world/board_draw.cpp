@@ -395,9 +395,10 @@ void DrawGemIconAt(int r, int c, const GemSlot* gem) {
 }
 }  // namespace
 
+// Every world uses the same eight pictures: made at the first load, kept
+// for every later one.
 void LoadWorldTextures() {
-    glDeleteTextures(kWorldTexCount, worldTextures);  // names 0 are skipped
-    for (int t = 0; t < kWorldTexCount; ++t) worldTextures[t] = LoadSgiTexture(kWorldTextureFiles[t]);
+    LoadSgiTexturesOnce(worldTextures, kWorldTextureFiles, kWorldTexCount);
     // Only the last texture loaded gets smooth filtering.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
