@@ -160,3 +160,12 @@ std::string WriteInDirAndRead(const std::string& dir, const std::string& file, v
     text << in.rdbuf();
     return text.str();
 }
+
+long ResidentKb() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
