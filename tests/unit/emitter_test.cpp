@@ -9,6 +9,7 @@
 #include "game_test_support.h"
 #include "particle_test_support.h"
 #include "support/helpers.h"
+#include "world/board_draw.h"
 
 namespace {
 const int kStart = 100000;
@@ -120,14 +121,38 @@ TEST_F(EmitterDrawTest, FireGlowsSmokeIsGreyFromEveryAngle) {
     }
 }
 
-// Every Bunny made asks for the textures: only the first call reads files,
-// so a later one from a folder without them must not end the program.
-TEST_F(EmitterDrawTest, TexturesAreLoadedOnce) {
-    char here[4096];
-    ASSERT_NE(getcwd(here, sizeof here), nullptr);
-    ASSERT_EQ(chdir(ScratchDir("no_textures").c_str()), 0);
-    LoadParticleTextures();
-    ASSERT_EQ(chdir(here), 0);
+// Every Bunny made asks for the particles' textures, every world load for the
+// world's: only the first call reads files (a later one from a folder
+// without them must not end the program), and every call leaves what the
+// first left: its last texture bound, smooth filters on it, and the
+// environment mode the steam (modulate) or the board (decal) draws with.
+TEST_F(EmitterDrawTest, TexturesAskedForAgainAreKeptAndLeaveTheFirstCallsState) {
+    struct Loader {
+        void (*load)();
+        GLint envMode;
+    };
+    for (const Loader& l : {Loader{LoadParticleTextures, GL_MODULATE}, Loader{LoadWorldTextures, GL_DECAL}}) {
+        l.load();
+        GLint first = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &first);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+        char here[4096];
+        ASSERT_NE(getcwd(here, sizeof here), nullptr);
+        ASSERT_EQ(chdir(ScratchDir("no_textures").c_str()), 0);
+        l.load();
+        ASSERT_EQ(chdir(here), 0);
+        GLint bound = 0, env = 0, mag = 0, min = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &env);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min);
+        EXPECT_NE(first, 0);
+        EXPECT_EQ(bound, first);
+        EXPECT_EQ(env, l.envMode);
+        EXPECT_EQ(mag, GL_LINEAR);
+        EXPECT_EQ(min, GL_LINEAR_MIPMAP_LINEAR);
+    }
 }
 }  // namespace
 
