@@ -15,6 +15,7 @@ struct Held {
     PixelView view;
     int epoch = 0;  // of its view: how many parts that go after the opaque ones came before it there
     bool blended = false;
+    bool inUse = false;  // asked for since the last send
     FigureBatch batch;
 };
 
@@ -143,6 +144,31 @@ void SendAfterOpaque(SendingState& sending, int epoch) {
     }
 }
 
+// Takes a free opaque batch for parts of that state: the one that held them
+// in the same view before, else one that held that state elsewhere, else a
+// new one. Each keeps its buffers from frame to frame, so it should keep
+// holding the same kind of parts: taken in the order they are asked for,
+// every batch would grow, frame by frame, to the largest kind any of them
+// ever held.
+Held* TakeOpaqueFor(const HeldState& state, const PixelView& view) {
+    Held* taken = nullptr;
+    for (const auto& p : opaque) {
+        Held* h = p.get();
+        if (h->inUse || !(h->state == state)) continue;
+        if (SameView(h->view, view)) {
+            taken = h;
+            break;
+        }
+        if (!taken) taken = h;
+    }
+    if (!taken) {
+        opaque.push_back(std::make_unique<Held>());
+        taken = opaque.back().get();
+    }
+    taken->inUse = true;
+    return taken;
+}
+
 Held* Reset(Held* h, const HeldState& state, const PixelView& view, bool blended) {
     h->state = state;
     h->view = view;
@@ -161,7 +187,7 @@ FigureBatch& HeldBatch(const HeldState& state, const PixelView& view) {
     for (Held* h : opaqueOrder)
         if (h->epoch == epoch && h->state == state && SameView(h->view, view)) last = h;
     if (!last) {
-        last = Reset(NewHeld(opaque, opaqueOrder.size()), state, view, false);
+        last = Reset(TakeOpaqueFor(state, view), state, view, false);
         opaqueOrder.push_back(last);
     }
     return last->batch;
@@ -209,7 +235,10 @@ void Send(bool atModelview) {
         }
     }
     // Empty batches are sent too: sending forgets the view and placement.
-    for (const auto& h : opaque) h->batch.Send();
+    for (const auto& h : opaque) {
+        h->batch.Send();
+        h->inUse = false;
+    }
     for (size_t i = 0; i < afterCount; ++i) after[i]->batch.Send();
     opaqueOrder.clear();
     afterCount = 0;
