@@ -55,6 +55,18 @@ void SetUpSceneGl(bool texturing) {
 // state, so a release anywhere is seen.
 int skipKeyLast = 0;
 
+// Every so many idle calls (some seconds at the frame rates seen) the pages
+// freed since are handed back: otherwise the game keeps as much as its
+// busiest frame ever needed, and more as a long evening brings busier ones.
+const int kIdleCallsBetweenReleases = 1000;
+int idleCallsSinceRelease = 0;
+
+void ReleaseFreeMemoryNowAndThen() {
+    if (++idleCallsSinceRelease < kIdleCallsBetweenReleases) return;
+    idleCallsSinceRelease = 0;
+    ReleaseFreeMemory();
+}
+
 }  // namespace
 
 void StartUp(int argc, char** argv) {
@@ -172,6 +184,7 @@ void Idle() {
     }
     StepFadeTicks();
     UpdateSound();
+    ReleaseFreeMemoryNowAndThen();
     glutPostRedisplay();
 }
 

@@ -1,6 +1,8 @@
 #include "support/helpers.h"
 
 #include <GL/gl.h>
+#include <malloc.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +27,8 @@ void* CheckedAlloc(int size) {
     }
     return block;
 }
+
+void ReleaseFreeMemory() { malloc_trim(0); }
 
 void SeedRandom() { std::srand(unsigned(std::time(nullptr))); }
 

@@ -6,6 +6,12 @@ double DegToRad(double deg);
 // Allocation that ends the program when memory runs out: it never returns null.
 void* CheckedAlloc(int size);
 
+// Hands the pages of freed memory back to the system. The renderer takes and
+// frees megabytes of short-lived blocks every frame, and the allocator keeps
+// the pages of freed blocks that do not lie at the top of its heap: without
+// this the resident size creeps up toward the busiest frames ever drawn.
+void ReleaseFreeMemory();
+
 // The one random generator of the game.
 void SeedRandom();
 void SeedRandomWith(unsigned seed);  // for tests and benchmarks

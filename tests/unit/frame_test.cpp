@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
 #include "core/fade.h"
 #include "core/frame.h"
 #include "core/keys.h"
@@ -110,4 +114,22 @@ TEST_F(FrameDisplay, FadeStepsTenTimesPerIdleInTheMenus) {
     StartFadeOut(2.0);
     Idle();
     EXPECT_EQ(fadeValue, 20.0);
+}
+
+// Memory freed in the middle of the heap (as the renderer frees a frame's
+// blocks among ones that stay) is handed back within a thousand idle calls.
+TEST_F(FrameDisplay, IdleCallsHandFreedPagesBack) {
+    SKIP_UNDER_ADDRESS_SANITIZER();
+    const int kBlocks = 640, kBlockBytes = 64 * 1024;  // 40 MB, each under the allocator's own mapping size
+    std::vector<char*> freed, kept;
+    for (int i = 0; i < kBlocks; ++i) {
+        freed.push_back(static_cast<char*>(std::malloc(kBlockBytes)));
+        std::memset(freed.back(), 1, kBlockBytes);
+        kept.push_back(static_cast<char*>(std::malloc(1024)));
+    }
+    for (char* b : freed) std::free(b);
+    long held = ResidentKb();
+    for (int i = 0; i < 1000; ++i) Idle();
+    EXPECT_LT(ResidentKb(), held - 30 * 1024);
+    for (char* b : kept) std::free(b);
 }
