@@ -169,3 +169,15 @@ long ResidentKb() {
     }
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
+
+void ExpectRoundsKeepTheResidentSizeFlat(const std::function<void()>& round) {
+    const int kRounds = 36, kWarmUpRounds = 6;
+    const long kMaxGrowthKb = 3 * 1024;
+    long settled = 0;
+    for (int n = 0; n < kRounds; ++n) {
+        round();
+        glFinish();
+        if (n == kWarmUpRounds - 1) settled = ResidentKb();
+    }
+    EXPECT_LT(ResidentKb() - settled, kMaxGrowthKb) << "kB over " << kRounds - kWarmUpRounds << " rounds";
+}
