@@ -111,8 +111,7 @@ const FigureLayout& RobotLayout() {
 
 void LoadRobotTextures() {
     // Every army scene start asks again: the first set serves them all.
-    if (robotTextures[0] && glIsTexture(robotTextures[0])) return;
-    for (int i = 0; i < kRobotTextureCount; ++i) robotTextures[i] = LoadSgiTexture(kTextureFiles[i]);
+    LoadSgiTexturesOnce(robotTextures, kTextureFiles, kRobotTextureCount);
     // These reach only the texture bound last, the hat's.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);

@@ -199,8 +199,8 @@ void DrawRodentAt(const RodentPlacement& p) {
 }  // namespace
 
 void LoadArmySceneTexture() {
-    if (scene.desertTexture && glIsTexture(scene.desertTexture)) return;
-    scene.desertTexture = LoadSgiTexture("deathvalley256.sgi");
+    static const char* const kDesertFile[] = {"deathvalley256.sgi"};
+    LoadSgiTexturesOnce(&scene.desertTexture, kDesertFile, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
 }
 
