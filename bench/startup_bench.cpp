@@ -34,7 +34,8 @@ BENCHMARK(BM_StartUpToFirstFrame)->UseManualTime()->Iterations(1)->Unit(benchmar
 void BM_FirstFrame(benchmark::State& state) { ReportOnce(state, firstFrameSeconds); }
 BENCHMARK(BM_FirstFrame)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Every texture the start-up loads, and the world's own.
+// Every texture the start-up loads, and the world's own (made at the first
+// run only: later world loads keep them).
 void BM_LoadAllTextures(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
@@ -68,6 +69,7 @@ void BM_LoadAllSounds(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAllSounds)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// A world load after the first: the world's pictures are made by then.
 void BM_LoadWorld(benchmark::State& state) {
     for (auto _ : state) {
         worldChoice = int(state.range(0));

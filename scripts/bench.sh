@@ -92,7 +92,7 @@ awk -v launch="$launch_ms" '
     row("16 figures, vertex by vertex", sprintf("%.0f us", t["BM_DrawSixteenBunnies/arrays:0/held:1"]), "")
     row("all textures read and uploaded", sprintf("%.1f ms", t["BM_LoadAllTextures"] / 1000), "")
     row("all sounds read", sprintf("%.1f ms", t["BM_LoadAllSounds"] / 1000), "")
-    for (w = 1; w <= 3; w++) row("world load, world " w, sprintf("%.1f ms", t["BM_LoadWorld/world:" w] / 1000), "")
+    for (w = 1; w <= 3; w++) row("world load, world " w " (after the first)", sprintf("%.2f ms", t["BM_LoadWorld/world:" w] / 1000), "")
     row("start-up to first frame (in process)", sprintf("%.0f ms", t["BM_StartUpToFirstFrame"] / 1000), "< 1 s")
     row("game binary: launch to start-up line", launch " ms", "")
     row("  plus the first frame", sprintf("%.0f ms", launch + t["BM_FirstFrame"] / 1000), "< 1 s")
