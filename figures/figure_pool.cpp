@@ -15,7 +15,6 @@ struct Held {
     PixelView view;
     int epoch = 0;  // of its view: how many parts that go after the opaque ones came before it there
     bool blended = false;
-    bool inUse = false;  // asked for since the last send
     FigureBatch batch;
 };
 
@@ -149,24 +148,20 @@ void SendAfterOpaque(SendingState& sending, int epoch) {
 // new one. Each keeps its buffers from frame to frame, so it should keep
 // holding the same kind of parts: taken in the order they are asked for,
 // every batch would grow, frame by frame, to the largest kind any of them
-// ever held.
+// ever held. The taken ones lead the pool, in the order taken.
 Held* TakeOpaqueFor(const HeldState& state, const PixelView& view) {
-    Held* taken = nullptr;
-    for (const auto& p : opaque) {
-        Held* h = p.get();
-        if (h->inUse || !(h->state == state)) continue;
-        if (SameView(h->view, view)) {
-            taken = h;
+    size_t taken = opaqueOrder.size(), best = opaque.size();
+    for (size_t i = taken; i < opaque.size(); ++i) {
+        if (!(opaque[i]->state == state)) continue;
+        if (SameView(opaque[i]->view, view)) {
+            best = i;
             break;
         }
-        if (!taken) taken = h;
+        if (best == opaque.size()) best = i;
     }
-    if (!taken) {
-        opaque.push_back(std::make_unique<Held>());
-        taken = opaque.back().get();
-    }
-    taken->inUse = true;
-    return taken;
+    if (best == opaque.size()) opaque.push_back(std::make_unique<Held>());
+    std::swap(opaque[taken], opaque[best]);
+    return opaque[taken].get();
 }
 
 Held* Reset(Held* h, const HeldState& state, const PixelView& view, bool blended) {
@@ -235,10 +230,7 @@ void Send(bool atModelview) {
         }
     }
     // Empty batches are sent too: sending forgets the view and placement.
-    for (const auto& h : opaque) {
-        h->batch.Send();
-        h->inUse = false;
-    }
+    for (const auto& h : opaque) h->batch.Send();
     for (size_t i = 0; i < afterCount; ++i) after[i]->batch.Send();
     opaqueOrder.clear();
     afterCount = 0;

@@ -127,27 +127,31 @@ TEST_F(EmitterDrawTest, FireGlowsSmokeIsGreyFromEveryAngle) {
 // first left: its last texture bound, smooth filters on it, and the
 // environment mode the steam (modulate) or the board (decal) draws with.
 TEST_F(EmitterDrawTest, TexturesAskedForAgainAreKeptAndLeaveTheFirstCallsState) {
-    auto state = [](GLenum which) {
-        GLint v = 0;
-        if (which == GL_TEXTURE_BINDING_2D) glGetIntegerv(which, &v);
-        else if (which == GL_TEXTURE_ENV_MODE) glGetTexEnviv(GL_TEXTURE_ENV, which, &v);
-        else glGetTexParameteriv(GL_TEXTURE_2D, which, &v);
-        return v;
+    struct Loader {
+        void (*load)();
+        GLint envMode;
     };
-    for (auto [load, envMode] : {std::pair{LoadParticleTextures, GL_MODULATE}, std::pair{LoadWorldTextures, GL_DECAL}}) {
-        load();
-        GLint first = state(GL_TEXTURE_BINDING_2D);
+    for (const Loader& l : {Loader{LoadParticleTextures, GL_MODULATE}, Loader{LoadWorldTextures, GL_DECAL}}) {
+        l.load();
+        GLint first = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &first);
         glBindTexture(GL_TEXTURE_2D, 0);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
         char here[4096];
-        ASSERT_TRUE(getcwd(here, sizeof here) && chdir(ScratchDir("no_textures").c_str()) == 0);
-        load();
+        ASSERT_NE(getcwd(here, sizeof here), nullptr);
+        ASSERT_EQ(chdir(ScratchDir("no_textures").c_str()), 0);
+        l.load();
         ASSERT_EQ(chdir(here), 0);
+        GLint bound = 0, env = 0, mag = 0, min = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &env);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min);
         EXPECT_NE(first, 0);
-        EXPECT_EQ(state(GL_TEXTURE_BINDING_2D), first);
-        EXPECT_EQ(state(GL_TEXTURE_ENV_MODE), envMode);
-        EXPECT_EQ(state(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-        EXPECT_EQ(state(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+        EXPECT_EQ(bound, first);
+        EXPECT_EQ(env, l.envMode);
+        EXPECT_EQ(mag, GL_LINEAR);
+        EXPECT_EQ(min, GL_LINEAR_MIPMAP_LINEAR);
     }
 }
 }  // namespace
