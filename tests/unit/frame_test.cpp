@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "core/fade.h"
@@ -120,16 +118,13 @@ TEST_F(FrameDisplay, FadeStepsTenTimesPerIdleInTheMenus) {
 // blocks among ones that stay) is handed back within a thousand idle calls.
 TEST_F(FrameDisplay, IdleCallsHandFreedPagesBack) {
     SKIP_UNDER_ADDRESS_SANITIZER();
-    const int kBlocks = 640, kBlockBytes = 64 * 1024;  // 40 MB, each under the allocator's own mapping size
-    std::vector<char*> freed, kept;
-    for (int i = 0; i < kBlocks; ++i) {
-        freed.push_back(static_cast<char*>(std::malloc(kBlockBytes)));
-        std::memset(freed.back(), 1, kBlockBytes);
-        kept.push_back(static_cast<char*>(std::malloc(1024)));
+    std::vector<std::vector<char>> freed, kept;
+    for (int i = 0; i < 640; ++i) {  // 40 MB, in blocks under the allocator's own mapping size
+        freed.emplace_back(64 * 1024, char(1));
+        kept.emplace_back(1024);
     }
-    for (char* b : freed) std::free(b);
+    freed = {};
     long held = ResidentKb();
     for (int i = 0; i < 1000; ++i) Idle();
     EXPECT_LT(ResidentKb(), held - 30 * 1024);
-    for (char* b : kept) std::free(b);
 }

@@ -74,11 +74,9 @@ std::string WriteInDirAndRead(const std::string& dir, const std::string& file, v
 // This process's resident size in kB, as the system counts it: what the
 // renderer holds as well as the game.
 long ResidentKb();
-// Runs round thirty-six times in this process, each drawn to the end: once
-// the first six have brought the renderer's pools and the allocator's free
-// lists to their size, the resident size may grow by 3 MB at most (rounds
-// that leave nothing behind stay under 2). A texture kept by every round
-// (256 by 256 with its mipmaps, 341 kB) passes that within ten.
+// Runs round 36 times, each drawn to the end; after the first six (the
+// renderer's pools settling) the resident size may grow by 3 MB, which a
+// 256 by 256 texture kept every round (341 kB) passes within ten.
 void ExpectRoundsKeepTheResidentSizeFlat(const std::function<void()>& round);
 // AddressSanitizer keeps freed memory in quarantine, so the resident size
 // grows under it whatever the program does; its own leak check covers that
