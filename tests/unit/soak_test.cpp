@@ -199,7 +199,9 @@ TEST(WorldLoads, AHundredLoadsInARowKeepMemoryAndGlNamesFlat) {
 
 // Rounds as players play them, one after another in one process: a world
 // load of four players, play with random keys, every frame drawn. What a
-// round makes must go when the next replaces it, in the renderer too.
+// round makes must go when the next replaces it, in the renderer too. Rounds
+// that leave nothing grow 0.4 to 0.7 MB over the 30 (the allocator's heap
+// fragments a little more each round), so the bound is three times that.
 TEST(Rounds, ThirtyFourPlayerGamesInARowKeepTheResidentSizeFlat) {
     SKIP_UNDER_ADDRESS_SANITIZER();
     ASSERT_TRUE(EnsureGlContext());
@@ -215,7 +217,7 @@ TEST(Rounds, ThirtyFourPlayerGamesInARowKeepTheResidentSizeFlat) {
             IdlePlay();
             Display();
         }
-    });
+    }, 2560);
     ClearKeyStates();
     UseRealClock();
     ResetToTitle();
