@@ -4,17 +4,20 @@
 # changed now and then, and a new round started through the menus every few
 # minutes, or as soon as a round ends with every gem found. The game's
 # resident size is read every 5 s into rss.csv (seconds, kB) in the output
-# folder's "soak", and the figures are printed at the end. Not part of the
-# test run: an hour is its point.
+# folder's "soak", and the figures are printed at the end (a run under 12
+# minutes gives only the first and the last minute's). Not part of the test
+# run: an hour is its point.
 # Usage: scripts/soak.sh <game> <data folder> <output folder> [minutes [minutes a round]]
 #   PIB_SOAK_WRAPPER: a command to start the game under (heaptrack -o FILE, say)
 [ $# -ge 3 ] || { echo "usage: $0 game data-folder output-folder [minutes [minutes a round]]" >&2; exit 2; }
+minutes="${4:-60}"
+round_minutes="${5:-10}"
+[[ "$minutes" =~ ^[1-9][0-9]*$ && "$round_minutes" =~ ^[1-9][0-9]*$ ]] ||
+  { echo "soak: the minutes must be whole numbers from 1: $minutes, $round_minutes" >&2; exit 2; }
 set -- "$(realpath "$1")" "$(realpath "$2")" "${@:3}"  # the game starts in its data folder
 source "$(dirname "$0")/../tests/e2e/lib/common.sh"
 source "$(dirname "$0")/../tests/e2e/lib/screen_checks.sh"
 
-minutes="${4:-60}"
-round_minutes="${5:-10}"
 samples="$OUT/rss.csv"
 : >"$samples"
 
@@ -96,15 +99,4 @@ echo "$((SECONDS - start)) $(rss_kb)" >>"$samples"
 quit_game
 
 echo "$rounds rounds"
-# The resident size swings by some megabytes with what the last frames drew
-# (burning pibs above all), so each figure is a minute's mean: the first
-# minute, the eleventh, the last; the growth an hour after the first ten
-# minutes between those two, and as the least-squares trend of every sample
-# since.
-awk '$1 < 60 { s += $2; ns++ } $1 >= 600 && $1 < 660 { m += $2; nm++ }
-     $1 >= 600 { n++; sx += $1; sy += $2; sxx += $1 * $1; sxy += $1 * $2; t[n] = $1; v[n] = $2 }
-     END { for (i = n; i > 0 && t[i] > t[n] - 60; i--) { e += v[i]; ne++ }
-           printf "resident size (a minute'"'"'s mean): start %.1f MB, after 10 minutes %.1f MB, end (%d s) %.1f MB\n",
-                  s / ns / 1024, m / nm / 1024, t[n], e / ne / 1024;
-           printf "growth an hour after the first 10 minutes: %.2f MB between those two, %.2f MB as the trend of %d samples\n",
-                  (e / ne - m / nm) / 1024 * 3600 / (t[n] - 30 - 630), (n * sxy - sx * sy) / (n * sxx - sx * sx) / 1024 * 3600, n }' "$samples"
+awk -f "$(dirname "$0")/soak_summary.awk" "$samples"
