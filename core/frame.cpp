@@ -8,6 +8,7 @@
 #include "core/keys.h"
 #include "core/menus.h"
 #include "core/play.h"
+#include "core/x_keyboard.h"
 #include "effects/spark_emitter.h"
 #include "figures/bunny.h"
 #include "figures/robot.h"
@@ -84,6 +85,11 @@ void StartUp(int argc, char** argv) {
     glutKeyboardUpFunc(KeyboardUp);
     glutSpecialFunc(SpecialDown);
     glutSpecialUpFunc(SpecialUp);
+    glutWindowStatusFunc(WindowStatus);
+    // X tells which keys are really down and when the window loses the
+    // keyboard, which GLUT's callbacks do not.
+    WatchWindowKeyboard();
+    SetCharactersOfKeysDown(CharactersOfKeysDown);
     glutReshapeFunc(Reshape);
     glutIdleFunc(Idle);
     Say("Initializing graphics (wait for it)...\n");
@@ -171,6 +177,8 @@ void Reshape(int width, int height) {
 }
 
 void Idle() {
+    // The releases of keys held as the window lost the keyboard go elsewhere.
+    if (WindowLostKeyboard()) ClearKeyStates();
     if (gameState == kStateGetReady) IdleGetReady();
     else if (gameState == kStatePlay) IdlePlay();
     else if (gameState == kStateMenus) IdleMenu();

@@ -10,7 +10,7 @@ targets=()
 build="${1:-$here/build}"
 shift || true
 
-packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libplib-dev
+packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev libplib-dev
           libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core libpng-dev
           espeak-ng sox xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
           pulseaudio-utils)

@@ -1,21 +1,90 @@
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <map>
+#include <sstream>
+#include <string>
+
 #include "core/keys.h"
 #include "test_support.h"
 
-// KeyboardDown posts a redisplay, which needs GLUT set up.
-TEST(Keys, LettersAreCaseSensitiveAndRepeatIsHarmless) {
+// KeyboardDown posts a redisplay, which needs GLUT set up. Without the
+// keyboard's word a release clears its own character's slot.
+TEST(Keys, LettersCountSmallOrCapitalAndRepeatIsHarmless) {
     ASSERT_TRUE(EnsureGlContext());
     ClearKeyStates();
     KeyboardDown('S', 0, 0);
-    EXPECT_EQ(IsKeyDown('S'), 1);
-    EXPECT_EQ(IsKeyDown('s'), 0);
-    KeyboardDown('S', 0, 0);
-    KeyboardUp('S', 0, 0);
+    EXPECT_EQ(IsKeyDown('s'), 1);
     EXPECT_EQ(IsKeyDown('S'), 0);
+    KeyboardDown('s', 0, 0);
+    KeyboardUp('S', 0, 0);
+    EXPECT_EQ(IsKeyDown('s'), 0);
     KeyboardDown(200, 0, 0);  // codes above 127 are slots too, not negative indices
     EXPECT_EQ(IsKeyDown(200), 1);
+}
+
+namespace {
+// A keyboard as X tells it: the characters each key makes, whatever the
+// modifiers. "k" is the keypad's 7 (Home under Shift with Num Lock on), "1"
+// makes "1" only with Shift, as on French keyboards.
+std::map<char, std::string> keyMakes = {{'a', "aA\x01"}, {'z', "zZ\x1a"}, {'x', "xX\x18"},
+                                        {',', ",<"},      {'0', "0)"},      {'7', "7&"},
+                                        {'k', "7"},       {'1', "&1"}};
+std::string keysDown;
+
+bool FakeCharactersOfKeysDown(std::bitset<256>* made) {
+    made->reset();
+    for (char key : keysDown)
+        for (char c : keyMakes[key]) made->set((unsigned char)c);
+    return true;
+}
+
+// A step: the key (L the left arrow, H the window), + or -, and what GLUT
+// hands over: a character, or # for a special key; H+ is hidden, H- covered.
+void Play(const char* step) {
+    bool down = step[1] == '+';
+    if (step[0] == 'H') return WindowStatus(down ? GLUT_HIDDEN : GLUT_FULLY_COVERED);
+    down ? keysDown += step[0] : keysDown.erase(keysDown.find(step[0]), 1);
+    int special = step[0] == 'L' ? GLUT_KEY_LEFT : GLUT_KEY_HOME;
+    if (step[2] == '#') (down ? SpecialDown : SpecialUp)(special, 0, 0);
+    else (down ? KeyboardDown : KeyboardUp)((unsigned char)step[2], 0, 0);
+}
+
+// held: every slot set after the steps.
+struct KeyCase {
+    const char *what, *steps, *held;
+};
+const KeyCase kKeyCases[] = {
+    {"a let go as A (Shift or Caps Lock meanwhile)", "a+a a-A", ""},
+    {"A let go as a", "a+A a-a", ""},
+    {", and 0 let go as < and )", ",+, 0+0 ,-< 0-)", ""},
+    {"< and 1 let go as , and &", ",+< 1+1 ,-, 1-&", ""},
+    {"z let go as Z, x still held", "z+z x+x z-Z", "x"},
+    {"two sevens, one let go", "7+7 k+7 7-7", "7"},
+    {"keypad 7 let go as Home", "k+7 k-#", ""},
+    {"z typed with Ctrl counts as z", "z+\x1a", "z"},
+    {"x let go with Ctrl held", "x+x x-\x18", ""},
+    {"left arrow let go, z still held", "z+z L+# L-#", "z"},
+    {"window covered", "z+z H-", "z"},
+    {"window hidden", "z+z x+x H+", ""},
+};
+}  // namespace
+
+TEST(Keys, AKeyLetGoIsLetGoWhateverCharacterItComesBackAs) {
+    ASSERT_TRUE(EnsureGlContext());
+    SetCharactersOfKeysDown(FakeCharactersOfKeysDown);
+    for (const KeyCase& k : kKeyCases) {
+        ClearKeyStates();
+        keysDown.clear();
+        std::istringstream steps(k.steps);
+        for (std::string step; steps >> step;) Play(step.c_str());
+        for (int slot = 1; slot < kKeySlotCount; ++slot) {
+            int held = slot < 256 && std::strchr(k.held, slot);
+            EXPECT_EQ(IsKeyDown(slot), held) << k.what << ": slot " << slot;
+        }
+    }
+    SetCharactersOfKeysDown(nullptr);
 }
 
 TEST(Keys, LeftAndRightArrowsExcludeEachOther) {
