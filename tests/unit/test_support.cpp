@@ -13,6 +13,18 @@
 
 #include "sound/sound.h"
 
+namespace {
+// A death test's child is this program run afresh for that one test, not a
+// fork: a fork keeps only the calling thread, and once a GL context is made
+// the renderer's threads are missing in the child, which then dies by a
+// signal on its way out; its closing also breaks the parent's X connection.
+class ThreadsafeDeathTests : public ::testing::Environment {
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+::testing::Environment* const kThreadsafeDeathTests =
+    ::testing::AddGlobalTestEnvironment(new ThreadsafeDeathTests);
+}  // namespace
+
 bool EnsureGlContext() {
     static int state = 0;  // 0 untried, 1 ready, -1 no display
     if (state == 0) {
