@@ -14,7 +14,7 @@ namespace {
 class Menus : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(EnsureGlContext());
+        ASSERT_TRUE(StartFromGlDefaults());
         ClearKeyStates();
         ResetToTitle();
     }

@@ -73,7 +73,7 @@ Rgb TextureMean(const char* file) {
 class BoardDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+        if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
         // The world textures are read by bare name from the data folder.
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         ClearKeyStates();
