@@ -88,6 +88,7 @@ void RunFrame(int frame) {
 void PlayGame(const GameCase& c) {
     LoadGameAt(c.world, c.players, 0);
     SeedRandomWith(1234);
+    frameCounter8 = 0;  // the blinking's phase, which only the display callback moves on
     fadeMode = kFadeNone;
     fadeValue = 0;
     int frame = 0;
