@@ -7,6 +7,7 @@
 #include "core/keys.h"
 #include "core/menus.h"
 #include "core/play.h"
+#include "game_test_support.h"
 #include "test_support.h"
 
 TEST(Frame, ResetToTitleClearsTheFlowForANewGame) {
@@ -45,6 +46,9 @@ TEST(Frame, ReshapeOnlyRecordsTheSize) {
 }
 
 // Needs the game's data folder as working directory (the screen pictures).
+// The story scenes pace their frames from the last one drawn, which an
+// earlier test may have left far ahead of this process's clock: a clock that
+// moves on at every reading catches up at once rather than in real time.
 class FrameDisplay : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,7 +58,9 @@ protected:
         graphics = true;
         ClearKeyStates();
         ResetToTitle();
+        UseFakeClock(0, 1);
     }
+    void TearDown() override { UseRealClock(); }
 };
 
 TEST_F(FrameDisplay, FrameCounterWrapsAtEight) {
