@@ -33,7 +33,7 @@ struct Shot {
 class ArmyScene : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(EnsureGlContext());
+        ASSERT_TRUE(StartFromGlDefaults());
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         static bool loaded = false;
         if (!loaded) StartTestSound();

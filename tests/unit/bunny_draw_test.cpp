@@ -60,7 +60,7 @@ enum View { kFront, kSide };
 class BunnyDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+        if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         LoadBunnyTextures();
         SetBunnyPartLists(1);

@@ -71,7 +71,7 @@ Extent MeasureExtent(Bunny* b) {
 class BunnyReachTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+        if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         LoadBunnyTextures();
     }

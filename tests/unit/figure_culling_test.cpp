@@ -54,7 +54,7 @@ size_t SendBall(const float* place, float turn, bool mirrored, bool culled, bool
 }
 
 TEST(FigureCulling, WhatIsLeftOutMakesNoPixel) {
-    if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+    if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
     struct Case {
         const char* what;
         float place[4];  // x, y, z, radius
@@ -98,7 +98,7 @@ TEST(FigureCulling, WhatIsLeftOutMakesNoPixel) {
 class HeldFigures : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+        if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         LoadBunnyTextures();
         LoadRobotTextures();

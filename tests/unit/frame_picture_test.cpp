@@ -88,6 +88,7 @@ void RunFrame(int frame) {
 void PlayGame(const GameCase& c) {
     LoadGameAt(c.world, c.players, 0);
     SeedRandomWith(1234);
+    frameCounter8 = 0;  // the blinking's phase, which only the display callback moves on
     fadeMode = kFadeNone;
     fadeValue = 0;
     int frame = 0;
@@ -111,52 +112,6 @@ ReadBack PlayAndDraw(const GameCase& c) {
     return shot;
 }
 
-// The state a new context starts with, in what the game's drawing reads:
-// every picture starts from it and from the game's own set-up, whatever an
-// earlier test in the same process left.
-void StartFromGlDefaults() {
-    const float black[4] = {0, 0, 0, 1}, white[4] = {1, 1, 1, 1}, dim[4] = {0.2f, 0.2f, 0.2f, 1},
-                grey[4] = {0.8f, 0.8f, 0.8f, 1}, up[4] = {0, 0, 1, 0}, down[3] = {0, 0, -1};
-    for (GLenum m : {GL_PROJECTION, GL_TEXTURE, GL_MODELVIEW}) {
-        glMatrixMode(m);
-        glLoadIdentity();
-    }
-    for (GLenum light = GL_LIGHT0; light <= GL_LIGHT7; ++light) {
-        glLightfv(light, GL_AMBIENT, black);
-        glLightfv(light, GL_DIFFUSE, light == GL_LIGHT0 ? white : black);
-        glLightfv(light, GL_SPECULAR, light == GL_LIGHT0 ? white : black);
-        glLightfv(light, GL_POSITION, up);
-        glLightfv(light, GL_SPOT_DIRECTION, down);
-        glLightf(light, GL_SPOT_EXPONENT, 0);
-        glLightf(light, GL_SPOT_CUTOFF, 180);
-        glLightf(light, GL_CONSTANT_ATTENUATION, 1);
-        glLightf(light, GL_LINEAR_ATTENUATION, 0);
-        glLightf(light, GL_QUADRATIC_ATTENUATION, 0);
-        glDisable(light);
-    }
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
-    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 0);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, dim);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, grey);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, black);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 0);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    glColor4f(1, 1, 1, 1);
-    glNormal3f(0, 0, 1);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glBlendFunc(GL_ONE, GL_ZERO);
-    glDepthFunc(GL_LESS);
-    glDepthMask(GL_TRUE);
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0, 0, 0, 0);
-    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_BLEND, GL_CULL_FACE, GL_TEXTURE_2D, GL_NORMALIZE,
-                       GL_COLOR_MATERIAL, GL_AUTO_NORMAL, GL_ALPHA_TEST, GL_FOG})
-        glDisable(cap);
-}
-
 class FramePictures : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -172,12 +127,10 @@ protected:
             loaded = true;
         }
         Reshape(600, 450);
-        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        // Every picture starts from GL's defaults and the game's own set-up,
+        // whatever an earlier test in the same process left.
         StartFromGlDefaults();
         InitGraphics();
-    }
-    void TearDown() override {
-        if (EnsureGlContext()) glPopAttrib();
     }
 };
 
@@ -332,10 +285,21 @@ const SceneCase kScenes[] = {
     {"army_robot", StartArmyScene, ArmyFrame, DrawArmySceneFrame, 2150, GL_TEXTURE_2D},
 };
 
+// A scene paces its frames from the last one it drew, which an earlier test
+// may have left at whatever time its clock gave. A frame at a time later than
+// any of theirs puts every scene's last frame there, and the scenes' clock
+// starts from it as it starts from 0 in a process of its own.
+const int kSceneClockStart = 1 << 24;
+
 TEST_F(FramePictures, SceneFramesLookAsKept) {
     const int kSceneW = 320, kSceneH = 240;
-    sceneNow = 0;
     SetClockSource(ReadSceneClock);
+    for (const SceneCase& c : kScenes) {
+        c.start();
+        sceneNow = kSceneClockStart;
+        c.draw(1, 1);
+    }
+    sceneNow = kSceneClockStart;
     for (const SceneCase& c : kScenes) {
         c.start();
         // A new figure seeds the generator from the wall clock: the seed is

@@ -139,7 +139,7 @@ TEST(Minimap, ArrowTurnsWithTheHeadingAndTheRunningTurn) {
 class GameScreenPixels : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(EnsureGlContext());
+        ASSERT_TRUE(StartFromGlDefaults());
         savedW = windowWidth;
         savedH = windowHeight;
         windowWidth = 600;

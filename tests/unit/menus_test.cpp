@@ -1,4 +1,5 @@
 #include <GL/glut.h>
+#include <unistd.h>
 
 #include "core/fade.h"
 #include "core/frame.h"
@@ -7,6 +8,7 @@
 #include "core/play.h"
 #include "game_test_support.h"
 #include "players/pib.h"
+#include "scenes/palace.h"
 #include "test_support.h"
 
 namespace {
@@ -14,7 +16,7 @@ namespace {
 class Menus : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(EnsureGlContext());
+        ASSERT_TRUE(StartFromGlDefaults());
         ClearKeyStates();
         ResetToTitle();
     }
@@ -92,6 +94,10 @@ TEST_F(Menus, WorldAndPlayersPagesLeadToTheFadeOutAndTheLoad) {
 }
 
 TEST_F(Menus, StoryItemStartsThePalaceSceneUnderAFadeIn) {
+    // The game loads the palace's pictures at start-up: a start before them
+    // would make its props' display lists, kept for the process, untextured.
+    ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
+    LoadPalaceTextures();
     PressSpace();
     EXPECT_EQ(gameState, kStatePalace);
     EXPECT_DOUBLE_EQ(fadeValue, 2000);

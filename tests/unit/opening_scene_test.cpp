@@ -94,7 +94,7 @@ TEST(OpeningCues, ThirdBatchWavesShuddersAndBurnsUpward) {
 // under the test runner; run after another test of this program it has
 // nothing to check).
 TEST(OpeningSceneUnstarted, AFrameBeforeAnyStartDrawsNothing) {
-    if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+    if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
     if (GetOpeningScene().star) GTEST_SKIP() << "started by an earlier test";
     glClearColor(0.5f, 0.25f, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -110,7 +110,7 @@ TEST(OpeningSceneUnstarted, AFrameBeforeAnyStartDrawsNothing) {
 class OpeningScenePlay : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+        if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         static const bool loaded = (LoadBunnyTextures(), LoadOpeningTextures(), true);
         (void)loaded;

@@ -16,7 +16,7 @@
 
 namespace {
 TEST(PibSparks, FourWalkingPibsTrailSparksFromBothFeet) {
-    ASSERT_TRUE(EnsureGlContext());
+    ASSERT_TRUE(StartFromGlDefaults());
     int savedW = windowWidth, savedH = windowHeight;
     windowWidth = 600;
     windowHeight = 450;

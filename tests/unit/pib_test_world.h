@@ -118,42 +118,16 @@ inline void Ticks(int n) {
     for (int i = 0; i < n; i++) UpdatePib(0);
 }
 
-// Writes a short, silent, 8-bit mono WAV file.
-inline void WriteSilentWav(const std::string& path) {
-    const unsigned rate = 8000, samples = 80;
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
-    auto u32 = [f](unsigned v) { std::fwrite(&v, 4, 1, f); };
-    auto u16 = [f](unsigned short v) { std::fwrite(&v, 2, 1, f); };
-    std::fwrite("RIFF", 1, 4, f);
-    u32(36 + samples);
-    std::fwrite("WAVEfmt ", 1, 8, f);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate);
-    u16(1);
-    u16(8);
-    std::fwrite("data", 1, 4, f);
-    u32(samples);
-    for (unsigned i = 0; i < samples; i++) std::fputc(128, f);
-    std::fclose(f);
-}
-
-// Records the cues that reach the scheduler; the pib's three sounds are
-// loaded from silent files of our own, so the recording does not depend on
-// the game's sound data.
+// Records the cues that reach the scheduler. A process makes its samples
+// once, from the first folder it loads them in: the game's sound data, as
+// every other test that plays a sound loads it.
 class SoundLog {
 public:
     SoundLog() {
         static bool loaded = false;
         if (!loaded) {
-            std::string dir = TestScratchDir("pib_sounds");
-            for (const char* name : {"laser.wav", "hitwall.wav", "death.wav"})
-                WriteSilentWav(dir + "/" + name);
             char here[4096];
-            if (getcwd(here, sizeof here) && chdir(dir.c_str()) == 0) {
+            if (getcwd(here, sizeof here) && chdir(PIB_DATA_DIR) == 0) {
                 StartTestSound();
                 if (chdir(here) != 0) ADD_FAILURE() << "cannot return to " << here;
             }

@@ -64,7 +64,7 @@ using RobotPtr = std::unique_ptr<Robot, RobotDeleter>;
 }  // namespace
 
 TEST(RobotDrawing, ARobotDrawnAloneShowsBodyTreadsBowTieFaceHatAndRiders) {
-    ASSERT_TRUE(EnsureGlContext());
+    ASSERT_TRUE(StartFromGlDefaults());
     LoadRobotTextures();
     RobotPtr robot(NewRobot());
     for (int i = 0; i < 30; ++i) UpdateRobot(robot.get(), 1);  // the riders start dancing

@@ -20,6 +20,7 @@ protected:
     void SetUp() override {
         SeedRandomWith(7);
         SetPlayerCount(1);
+        PlaceProtectedPib(0, -100, -100, 0.5, 0);  // not where an earlier test left it
         LoadTestCreatures(Name() + "_none", {});
     }
     // Scratch files are named per test: ctest runs tests side by side.

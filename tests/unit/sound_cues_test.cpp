@@ -87,10 +87,7 @@ bool NoCueReachesTheScheduler() {
 // fresh copy of the test program, its sound device open as in the game.
 class SoundCuesFresh : public ::testing::Test {
 protected:
-    void SetUp() override {
-        GTEST_FLAG_SET(death_test_style, "threadsafe");
-        StartSoundDevice();
-    }
+    void SetUp() override { StartSoundDevice(); }
 };
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST_F(SparkTest, PuffGrowthIsBoundedAtHighFrameRates) {
 
 // Drawing a mix of sparks and puffs from a turned camera.
 TEST_F(SparkTest, DrawsSparksAndPuffsFacingTheCamera) {
-    if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+    if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
     LoadSparkTextures();
     SetSparkEmitterPosition(e, 2.5f, 1.5f, -0.001f);  // every spark strikes at once
     for (int t = 10; t <= 200; t += 10) UpdateAt(kStart + t);

@@ -46,7 +46,7 @@ const Scene kArmy = {StartArmyScene, DrawArmySceneFrame, ArmyFrame};
 class StoryScenes : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(EnsureGlContext());
+        ASSERT_TRUE(StartFromGlDefaults());
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         static bool loaded = false;
         if (!loaded) StartTestSound(), LoadPalaceTextures();

@@ -22,6 +22,11 @@
 // Makes a GL context once per test process (a hidden GLUT window on the
 // virtual display); false when there is no display.
 bool EnsureGlContext();
+// Makes the GL context if need be, clears any error an earlier test left and
+// puts back the state a new context starts with, in what the game's drawing
+// reads: a drawing test starts from here, whatever ran before it in the same
+// process. False when there is no display.
+bool StartFromGlDefaults();
 
 // Starts the sound as the game does (the device opened once per test
 // process), then loads the samples from the working folder.

@@ -73,7 +73,7 @@ Rgb TextureMean(const char* file) {
 class BoardDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!EnsureGlContext()) GTEST_SKIP() << "no display";
+        if (!StartFromGlDefaults()) GTEST_SKIP() << "no display";
         // The world textures are read by bare name from the data folder.
         ASSERT_EQ(chdir(PIB_DATA_DIR), 0);
         ClearKeyStates();
@@ -208,9 +208,7 @@ TEST_F(BoardDrawing, FoundGemsAndWobblingBandsAreDrawn) {
 }
 
 TEST_F(BoardDrawing, AFloorTypeOutOfRangeEndsTheFirstDrawing) {
-    // A forked child cannot draw with its parent's context: the child runs the
-    // test afresh with a window of its own.
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // The child runs the test afresh, with a window of its own.
     std::string dir = ScratchDir("world_floor_draw");
     std::string text = WorldText(3, 3, [](int, int) { return 0; });
     text.replace(text.find("BOARD\n0 ") + 6, 1, "11");
