@@ -40,64 +40,26 @@ bool EnsureGlContext() {
         glutInit(&argc, argv);
         glutInitWindowSize(600, 450);
         glutCreateWindow("pib_tests");
+        glPushAttrib(GL_ALL_ATTRIB_BITS);  // as a new context starts, for StartFromGlDefaults
         state = 1;
     }
     return state == 1;
 }
 
-namespace {
-// Light 0 white, the others black, all of them off.
-void LightsAsANewContextHasThem() {
-    const float black[4] = {0, 0, 0, 1}, white[4] = {1, 1, 1, 1}, up[4] = {0, 0, 1, 0}, down[3] = {0, 0, -1};
-    for (GLenum light = GL_LIGHT0; light <= GL_LIGHT7; ++light) {
-        glLightfv(light, GL_AMBIENT, black);
-        glLightfv(light, GL_DIFFUSE, light == GL_LIGHT0 ? white : black);
-        glLightfv(light, GL_SPECULAR, light == GL_LIGHT0 ? white : black);
-        glLightfv(light, GL_POSITION, up);
-        glLightfv(light, GL_SPOT_DIRECTION, down);
-        glLightf(light, GL_SPOT_EXPONENT, 0);
-        glLightf(light, GL_SPOT_CUTOFF, 180);
-        glLightf(light, GL_CONSTANT_ATTENUATION, 1);
-        glLightf(light, GL_LINEAR_ATTENUATION, 0);
-        glLightf(light, GL_QUADRATIC_ATTENUATION, 0);
-        glDisable(light);
-    }
-}
-}  // namespace
-
 bool StartFromGlDefaults() {
     if (!EnsureGlContext()) return false;
     while (glGetError() != GL_NO_ERROR) {
     }
-    const float black[4] = {0, 0, 0, 1}, dim[4] = {0.2f, 0.2f, 0.2f, 1}, grey[4] = {0.8f, 0.8f, 0.8f, 1};
+    // The bottom of the attribute stack holds the new context's state; a
+    // push an earlier test left unpopped goes first.
+    GLint depth = 0;
+    glGetIntegerv(GL_ATTRIB_STACK_DEPTH, &depth);
+    for (; depth > 0; --depth) glPopAttrib();
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
     for (GLenum m : {GL_PROJECTION, GL_TEXTURE, GL_MODELVIEW}) {
         glMatrixMode(m);
         glLoadIdentity();
     }
-    LightsAsANewContextHasThem();
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dim);
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
-    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 0);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, dim);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, grey);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, black);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 0);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    glColor4f(1, 1, 1, 1);
-    glNormal3f(0, 0, 1);
-    glTexCoord4f(0, 0, 0, 1);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glBlendFunc(GL_ONE, GL_ZERO);
-    glDepthFunc(GL_LESS);
-    glDepthMask(GL_TRUE);
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0, 0, 0, 0);
-    glViewport(0, 0, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
-    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_BLEND, GL_CULL_FACE, GL_TEXTURE_2D, GL_NORMALIZE,
-                       GL_COLOR_MATERIAL, GL_AUTO_NORMAL, GL_ALPHA_TEST, GL_FOG})
-        glDisable(cap);
     return true;
 }
 
