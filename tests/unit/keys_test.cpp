@@ -25,12 +25,10 @@ TEST(Keys, LettersCountSmallOrCapitalAndRepeatIsHarmless) {
 }
 
 namespace {
-// A keyboard as X tells it: the characters each key makes, whatever the
-// modifiers. "k" is the keypad's 7 (Home under Shift with Num Lock on), "1"
-// makes "1" only with Shift, as on French keyboards.
-std::map<char, std::string> keyMakes = {{'a', "aA\x01"}, {'z', "zZ\x1a"}, {'x', "xX\x18"},
-                                        {',', ",<"},      {'0', "0)"},      {'7', "7&"},
-                                        {'k', "7"},       {'1', "&1"}};
+// A keyboard as X tells it: what each key makes under any modifiers. "k" is
+// the keypad's 7, "1" the French key that makes 1 with Shift.
+std::map<char, std::string> keyMakes = {{'a', "aA"}, {'z', "zZ\x1a"}, {'x', "xX\x18"}, {',', ",<"},
+                                        {'0', "0)"}, {'7', "7&"},      {'k', "7"},       {'1', "&1"}};
 std::string keysDown;
 
 bool FakeCharactersOfKeysDown(std::bitset<256>* made) {
@@ -40,49 +38,40 @@ bool FakeCharactersOfKeysDown(std::bitset<256>* made) {
     return true;
 }
 
-// A step: the key (L the left arrow, H the window), + or -, and what GLUT
-// hands over: a character, or # for a special key; H+ is hidden, H- covered.
-void Play(const char* step) {
-    bool down = step[1] == '+';
-    if (step[0] == 'H') return WindowStatus(down ? GLUT_HIDDEN : GLUT_FULLY_COVERED);
-    down ? keysDown += step[0] : keysDown.erase(keysDown.find(step[0]), 1);
-    int special = step[0] == 'L' ? GLUT_KEY_LEFT : GLUT_KEY_HOME;
-    if (step[2] == '#') (down ? SpecialDown : SpecialUp)(special, 0, 0);
-    else (down ? KeyboardDown : KeyboardUp)((unsigned char)step[2], 0, 0);
-}
-
-// held: every slot set after the steps.
-struct KeyCase {
-    const char *what, *steps, *held;
-};
-const KeyCase kKeyCases[] = {
+// Steps: the key (L the left arrow, H the window), + or -, then what GLUT
+// hands over, # for a special key (Home, or the arrow); H+ hides, H- covers.
+// held: every slot set after them.
+const char* const kKeyCases[][3] = {
     {"a let go as A (Shift or Caps Lock meanwhile)", "a+a a-A", ""},
-    {"A let go as a", "a+A a-a", ""},
-    {", and 0 let go as < and )", ",+, 0+0 ,-< 0-)", ""},
-    {"< and 1 let go as , and &", ",+< 1+1 ,-, 1-&", ""},
+    {", and 0 let go as < and ), 1 as &", ",+, 0+0 1+1 ,-< 0-) 1-&", ""},
     {"z let go as Z, x still held", "z+z x+x z-Z", "x"},
     {"two sevens, one let go", "7+7 k+7 7-7", "7"},
     {"keypad 7 let go as Home", "k+7 k-#", ""},
-    {"z typed with Ctrl counts as z", "z+\x1a", "z"},
-    {"x let go with Ctrl held", "x+x x-\x18", ""},
+    {"z typed with Ctrl counts, x let go with Ctrl", "z+\x1a x+x x-\x18", "z"},
     {"left arrow let go, z still held", "z+z L+# L-#", "z"},
-    {"window covered", "z+z H-", "z"},
-    {"window hidden", "z+z x+x H+", ""},
+    {"window covered, then hidden", "z+z H- x+x H+", ""},
 };
 }  // namespace
 
 TEST(Keys, AKeyLetGoIsLetGoWhateverCharacterItComesBackAs) {
     ASSERT_TRUE(EnsureGlContext());
     SetCharactersOfKeysDown(FakeCharactersOfKeysDown);
-    for (const KeyCase& k : kKeyCases) {
+    for (const auto& k : kKeyCases) {
         ClearKeyStates();
         keysDown.clear();
-        std::istringstream steps(k.steps);
-        for (std::string step; steps >> step;) Play(step.c_str());
-        for (int slot = 1; slot < kKeySlotCount; ++slot) {
-            int held = slot < 256 && std::strchr(k.held, slot);
-            EXPECT_EQ(IsKeyDown(slot), held) << k.what << ": slot " << slot;
+        std::istringstream steps(k[1]);
+        for (std::string st; steps >> st;) {
+            bool down = st[1] == '+';
+            if (st[0] == 'H') {
+                WindowStatus(down ? GLUT_HIDDEN : GLUT_FULLY_COVERED);
+                continue;
+            }
+            down ? keysDown += st[0] : keysDown.erase(keysDown.find(st[0]), 1);
+            if (st[2] == '#') (down ? SpecialDown : SpecialUp)(st[0] == 'L' ? GLUT_KEY_LEFT : GLUT_KEY_HOME, 0, 0);
+            else (down ? KeyboardDown : KeyboardUp)((unsigned char)st[2], 0, 0);
         }
+        for (int slot = 1; slot < kKeySlotCount; ++slot)
+            EXPECT_EQ(IsKeyDown(slot), slot < 256 && std::strchr(k[2], slot)) << k[0] << ": slot " << slot;
     }
     SetCharactersOfKeysDown(nullptr);
 }

@@ -61,20 +61,12 @@ menu_square_showing() {
     [ "$(mean_colour "$1" 300 300 150 75)" != "0 0 0" ]
 }
 
-# Share (0 to 1000) of gold where the world and players pages write their
-# heading across the top of the square; the title page has its name there.
-heading_gold() { share_where "$1" 340 50 130 60 'r >= 200 && g >= 120 && g <= 215 && b <= 110'; }
-
 # The title page's starry picture reaches the right edge of the square; the
 # opening scene, also drawn in that square, leaves the strip black (its
-# backdrop and pictures keep to the middle). The world and players pages are
-# starry too, but have their gold heading.
+# backdrop and pictures keep to the middle).
 title_page_showing() {
-  menu_square_showing "$1" && [ "$(mean_colour "$1" 40 100 482 150)" != "0 0 0" ] &&
-    [ "$(heading_gold "$1")" -lt 100 ]
+  menu_square_showing "$1" && [ "$(mean_colour "$1" 40 100 482 150)" != "0 0 0" ]
 }
-
-choice_page_showing() { menu_square_showing "$1" && [ "$(heading_gold "$1")" -ge 100 ]; }
 
 # The story's scenes, each by what only it shows. The palace: the dark red
 # curtains along the top, and the robed Bunny's yellow fur right of the table.
