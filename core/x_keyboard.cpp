@@ -1,6 +1,7 @@
 #include "core/x_keyboard.h"
 
 #include <GL/glx.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -21,7 +22,6 @@ int lastWatchMs = 0;
 const unsigned kModifiers[] = {ShiftMask, LockMask, ControlMask, Mod2Mask, Mod5Mask};
 const int kModifierCount = sizeof kModifiers / sizeof kModifiers[0];
 const int kGroupCount = 4;
-const int kGroupShift = 13;  // where X keeps the layout group in a state
 
 // Asks X, as GLUT does for each key event, which character the key makes
 // under each mix of modifiers.
@@ -32,9 +32,10 @@ void AddCharactersOfKey(unsigned keycode, std::bitset<256>* made) {
     event.keycode = keycode;
     for (int group = 0; group < kGroupCount; ++group) {
         for (int mix = 0; mix < 1 << kModifierCount; ++mix) {
-            event.state = unsigned(group) << kGroupShift;
+            unsigned mods = 0;
             for (int m = 0; m < kModifierCount; ++m)
-                if (mix & 1 << m) event.state |= kModifiers[m];
+                if (mix & 1 << m) mods |= kModifiers[m];
+            event.state = XkbBuildCoreState(mods, group);
             char c;
             if (XLookupString(&event, &c, 1, nullptr, nullptr) == 1) made->set((unsigned char)c);
         }

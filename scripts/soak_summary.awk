@@ -6,9 +6,6 @@
 # every sample since. A run too short for a figure says so instead.
 # Usage: awk -f soak_summary.awk rss.csv
 function mb(kb) { return sprintf("%.1f MB", kb / 1024) }
-function needs(what, minutes) {
-  printf "%s: needs a run of %d minutes or more (this one: %d s)\n", what, minutes, t[n]
-}
 { n++; t[n] = $1; v[n] = $2 }
 $1 < 60 { first += $2; nfirst++ }
 $1 >= 600 && $1 < 660 { eleventh += $2; neleventh++ }
@@ -20,7 +17,7 @@ END {
          nfirst ? mb(first / nfirst) : "none in the first minute", t[n], mb(last / nlast)
   # The last minute must lie wholly after the eleventh.
   if (!neleventh || t[n] < 720) {
-    needs("resident size after 10 minutes, and the growth an hour since", 12)
+    printf "resident size after 10 minutes, and the growth an hour since: needs a run of 12 minutes or more (this one: %d s)\n", t[n]
     exit 0
   }
   printf "resident size after 10 minutes: %s\n", mb(eleventh / neleventh)
