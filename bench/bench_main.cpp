@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     StartUp(argc, argv);
     startUpSeconds = SecondsSince(start);
     // The benchmarks press keys no hand holds: asked, X would let them go.
-    SetCharactersOfKeysDown(nullptr);
+    SetKeyboardWord(nullptr);
     auto frameStart = std::chrono::steady_clock::now();
     glutMainLoopEvent();  // maps the window
     Display();

@@ -77,19 +77,11 @@ void StartUp(int argc, char** argv) {
     glutInitWindowSize(600, 450);
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Pib^3");
-    // A held key stays down: the repeats of the keyboard would otherwise show
-    // as a release and a new press, and a held "p" would flip the pause.
-    glutIgnoreKeyRepeat(1);
     glutDisplayFunc(Display);
-    glutKeyboardFunc(KeyboardDown);
-    glutKeyboardUpFunc(KeyboardUp);
-    glutSpecialFunc(SpecialDown);
-    glutSpecialUpFunc(SpecialUp);
-    glutWindowStatusFunc(WindowStatus);
-    // X tells which keys are really down and when the window loses the
-    // keyboard, which GLUT's callbacks do not.
+    ListenToKeys();
+    // X tells which key made each event, which keys are really down and when
+    // the window loses the keyboard, which GLUT's callbacks do not.
     WatchWindowKeyboard();
-    SetCharactersOfKeysDown(CharactersOfKeysDown);
     glutReshapeFunc(Reshape);
     glutIdleFunc(Idle);
     Say("Initializing graphics (wait for it)...\n");
@@ -178,7 +170,7 @@ void Reshape(int width, int height) {
 
 void Idle() {
     // The releases of keys held as the window lost the keyboard go elsewhere.
-    if (WindowLostKeyboard()) ClearKeyStates();
+    LetGoIfKeyboardLost();
     if (gameState == kStateGetReady) IdleGetReady();
     else if (gameState == kStatePlay) IdlePlay();
     else if (gameState == kStateMenus) IdleMenu();

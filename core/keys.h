@@ -22,6 +22,8 @@ void SpecialUp(int key, int x, int y);
 // GLUT window-status callback: a hidden window hears no more releases, so
 // every key is let go.
 void WindowStatus(int state);
+// Hands the current window's keys to the callbacks above, key repeat ignored.
+void ListenToKeys();
 
 // 1 while held; any slot outside the table answers 0.
 int IsKeyDown(int slot);
@@ -30,8 +32,25 @@ int IsKeyDown(int slot);
 // act when it turns from 0 to 1.
 int KeyPressed(int slot, int* last);
 
-// Which characters the keys down now can make, whatever the modifiers; false
-// when the keyboard cannot say. The game asks X; tests play a keyboard of
-// their own. Without one, a release clears only its own character's slot.
-using CharactersOfKeysDownFn = bool (*)(std::bitset<256>* made);
-void SetCharactersOfKeysDown(CharactersOfKeysDownFn lookup);
+// What GLUT hands over for a key, as one number: a character 0 to 255, or
+// kGlutSpecial plus a GLUT special key code.
+const int kGlutSpecial = 256;
+const int kGlutKeyCount = kGlutSpecial + 128;
+using GlutKeys = std::bitset<kGlutKeyCount>;
+
+// The keyboard's own account of the event GLUT hands over now.
+struct HeardKey {
+    bool lostBefore = false;  // the window lost the keyboard after the event before it
+    int alone = -1;           // the character its key makes with no modifier, -1 none
+};
+
+// What the keyboard tells beyond GLUT's callbacks; each answers false when it
+// cannot say. The game asks X; tests play a keyboard of their own. Without
+// one a callback goes by what GLUT hands over alone: a letter counts small
+// or capital, and a release lets go of its own slot.
+struct KeyboardWord {
+    bool (*hear)(bool press, int glutKey, HeardKey* heard);
+    // Everything the keys down now make under any modifiers.
+    bool (*keysDownMake)(GlutKeys* made);
+};
+void SetKeyboardWord(const KeyboardWord* word);

@@ -1,20 +1,17 @@
 // What GLUT's callbacks leave out about the keyboard, asked of X on a
-// connection of the game's own: which keys are down now, and whether the
-// game's window has lost the keyboard.
+// connection of the game's own: which key made each event GLUT hands over,
+// which keys are down now, and when the game's window lost the keyboard.
 #pragma once
 
-#include <bitset>
-
-// Opens the connection and watches the window whose GL context is current;
-// call once the window exists. Without it the two below answer nothing.
+// Opens the connection, watches the window whose GL context is current and
+// gives the key table the keyboard's word; call once the window exists.
+// When X refuses the connection it says so on standard error, and the game
+// goes by GLUT's callbacks alone.
 void WatchWindowKeyboard();
 
-// Sets, for every key down now, each character it makes with any of Shift,
-// Caps Lock, Ctrl, Num Lock and AltGr in any layout group; false when X
-// cannot say.
-bool CharactersOfKeysDown(std::bitset<256>* made);
-
-// True when the window lost the keyboard since the last call. It reads only
-// what the server has already sent, so it never waits, and looks at most
-// every few milliseconds.
-bool WindowLostKeyboard();
+// The idle step's look: when the window lost the keyboard, and GLUT has
+// handed over every key event that came before the loss, every key is let
+// go (a key event GLUT has yet to hand over lets go as it comes). It reads
+// only what the server has already sent, so it never waits, and looks at
+// most every few milliseconds.
+void LetGoIfKeyboardLost();

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
+#include <stdexcept>
 #include <sstream>
 #include <string>
 
@@ -25,55 +25,99 @@ TEST(Keys, LettersCountSmallOrCapitalAndRepeatIsHarmless) {
 }
 
 namespace {
-// A keyboard as X tells it: what each key makes under any modifiers. "k" is
-// the keypad's 7, "1" the French key that makes 1 with Shift.
-std::map<char, std::string> keyMakes = {{'a', "aA"}, {'z', "zZ\x1a"}, {'x', "xX\x18"}, {',', ",<"},
-                                        {'0', "0)"}, {'7', "7&"},      {'k', "7"},       {'1', "&1"}};
+// A keyboard as X tells it: the characters each key makes, the first of them
+// alone, and the special keys (L left, U up, H Home).
+struct FakeKey {
+    char key;
+    const char* characters;
+    const char* specials;
+};
+const FakeKey kFakeKeys[] = {
+    {'a', "aA", ""},  {'z', "zZ\x1a", ""}, {'x', "xX\x18", ""}, {',', ",<", ""}, {'.', ".>", ""},
+    {'0', "0)", ""},  {'7', "7&", ""},     {'g', "7/", ""},     {'1', "&1", ""},  {'k', "7", "H"},
+    {'4', "4", "L"},  {'8', "8", "U"},     {'L', "", "L"},      {'U', "", "U"},
+};  // g: the German 7; 1: the French 1; k, 4, 8: the keypad's
 std::string keysDown;
+char keyOfEvent;
+bool lostBeforeEvent;
 
-bool FakeCharactersOfKeysDown(std::bitset<256>* made) {
-    made->reset();
-    for (char key : keysDown)
-        for (char c : keyMakes[key]) made->set((unsigned char)c);
+const FakeKey& Fake(char key) {
+    for (const FakeKey& k : kFakeKeys)
+        if (k.key == key) return k;
+    throw std::out_of_range(std::string("no fake key ") + key);
+}
+
+int SpecialOf(char s) { return kGlutSpecial + (s == 'L' ? GLUT_KEY_LEFT : s == 'U' ? GLUT_KEY_UP : GLUT_KEY_HOME); }
+
+bool FakeHear(bool, int, HeardKey* heard) {
+    heard->lostBefore = lostBeforeEvent;
+    lostBeforeEvent = false;
+    heard->alone = Fake(keyOfEvent).characters[0] ? (unsigned char)Fake(keyOfEvent).characters[0] : -1;
     return true;
 }
 
-// Steps: the key (L the left arrow, H the window), + or -, then what GLUT
-// hands over, # for a special key (Home, or the arrow); H+ hides, H- covers.
-// held: every slot set after them.
+bool FakeKeysDownMake(GlutKeys* made) {
+    made->reset();
+    for (char key : keysDown) {
+        for (const char* c = Fake(key).characters; *c; ++c) made->set((unsigned char)*c);
+        for (const char* s = Fake(key).specials; *s; ++s) made->set(SpecialOf(*s));
+    }
+    return true;
+}
+const KeyboardWord kFakeWord = {FakeHear, FakeKeysDownMake};
+
+// Steps: the key, + or -, then what GLUT hands over (# and L, U or H for a
+// special key); X: the window lost the keyboard; W+ hides the window, W-
+// covers it. held: every slot set after them (L and U for the arrows).
 const char* const kKeyCases[][3] = {
     {"a let go as A (Shift or Caps Lock meanwhile)", "a+a a-A", ""},
-    {", and 0 let go as < and ), 1 as &", ",+, 0+0 1+1 ,-< 0-) 1-&", ""},
+    {", and 0 let go as < and ), the French 1 as &", ",+, 0+0 1+1 ,-< 0-) 1-&", ""},
     {"z let go as Z, x still held", "z+z x+x z-Z", "x"},
+    {"under Shift . is ., the German 7 is / and the French 1 is 1", ".+> g+/ 1+1", "./1"},
+    {"under Shift 7 is 7 and 0 is 0", "7+& 0+)", "70"},
     {"two sevens, one let go", "7+7 k+7 7-7", "7"},
-    {"keypad 7 let go as Home", "k+7 k-#", ""},
+    {"keypad 7 let go as Home", "k+7 k-#H", ""},
     {"z typed with Ctrl counts, x let go with Ctrl", "z+\x1a x+x x-\x18", "z"},
-    {"left arrow let go, z still held", "z+z L+# L-#", "z"},
-    {"window covered, then hidden", "z+z H- x+x H+", ""},
+    {"left arrow let go, z still held", "z+z L+#L L-#L", "z"},
+    {"keypad 4 down as the left arrow, up as 4", "4+#L 4-4", ""},
+    {"keypad 8 let go as the up arrow, the up arrow held", "U+#U 8+8 8-#U", "U"},
+    {"keyboard lost: z held before goes, x pressed after counts", "z+z X x+x", "x"},
+    {"window covered keeps its keys", "z+z W-", "z"},
+    {"window hidden lets go", "z+z W+", ""},
 };
+
+int HeldSlot(char c) { return c == 'L' ? int(kKeyLeft) : c == 'U' ? int(kKeyUp) : (unsigned char)c; }
 }  // namespace
 
-TEST(Keys, AKeyLetGoIsLetGoWhateverCharacterItComesBackAs) {
+TEST(Keys, EveryKeyCountsAsItselfWhateverCharacterItComesAs) {
     ASSERT_TRUE(EnsureGlContext());
-    SetCharactersOfKeysDown(FakeCharactersOfKeysDown);
+    SetKeyboardWord(&kFakeWord);
     for (const auto& k : kKeyCases) {
         ClearKeyStates();
         keysDown.clear();
         std::istringstream steps(k[1]);
         for (std::string st; steps >> st;) {
-            bool down = st[1] == '+';
-            if (st[0] == 'H') {
+            bool down = st.size() > 1 && st[1] == '+';
+            if (st[0] == 'X') {
+                lostBeforeEvent = true;
+                continue;
+            }
+            if (st[0] == 'W') {
                 WindowStatus(down ? GLUT_HIDDEN : GLUT_FULLY_COVERED);
                 continue;
             }
             down ? keysDown += st[0] : keysDown.erase(keysDown.find(st[0]), 1);
-            if (st[2] == '#') (down ? SpecialDown : SpecialUp)(st[0] == 'L' ? GLUT_KEY_LEFT : GLUT_KEY_HOME, 0, 0);
+            keyOfEvent = st[0];
+            if (st[2] == '#') (down ? SpecialDown : SpecialUp)(SpecialOf(st[3]) - kGlutSpecial, 0, 0);
             else (down ? KeyboardDown : KeyboardUp)((unsigned char)st[2], 0, 0);
         }
-        for (int slot = 1; slot < kKeySlotCount; ++slot)
-            EXPECT_EQ(IsKeyDown(slot), slot < 256 && std::strchr(k[2], slot)) << k[0] << ": slot " << slot;
+        for (int slot = 1; slot < kKeySlotCount; ++slot) {
+            bool held = false;
+            for (const char* h = k[2]; *h; ++h) held = held || HeldSlot(*h) == slot;
+            EXPECT_EQ(IsKeyDown(slot), held) << k[0] << ": slot " << slot;
+        }
     }
-    SetCharactersOfKeysDown(nullptr);
+    SetKeyboardWord(nullptr);
 }
 
 TEST(Keys, LeftAndRightArrowsExcludeEachOther) {

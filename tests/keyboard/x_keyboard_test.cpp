@@ -1,0 +1,205 @@
+// The key table fed by real key events: X's test extension presses keys on a
+// virtual display of this program's own, GLUT hands them to the game's
+// callbacks, and the game asks X about them on its own connection.
+// gtest first: X's headers define names such as None that its own use.
+#include <gtest/gtest.h>
+
+#include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/keys.h"
+#include "core/x_keyboard.h"
+#include "support/clock.h"
+
+namespace {
+Display* x = nullptr;  // the test's own connection, which presses the keys
+int now = 0;
+int DrivenClock() { return now += 20; }
+
+void Nothing() {}
+
+void Settle();
+void PointerTo(int px, int py);
+
+// The game's window, its keys handed to the game as the start-up does, and
+// the pointer in it: with no window manager the keyboard follows it.
+bool windowOpen = false;
+void OpenGameWindow() {
+    if (windowOpen) return;
+    windowOpen = true;
+    int argc = 1;
+    char name[] = "pib_keyboard_tests";
+    char* argv[] = {name, nullptr};
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH | GLUT_RGBA);
+    glutInit(&argc, argv);
+    glutInitWindowSize(600, 450);
+    glutInitWindowPosition(0, 0);
+    glutCreateWindow("Pib^3");
+    glutDisplayFunc(Nothing);
+    ListenToKeys();
+    Settle();  // maps the window
+    PointerTo(300, 200);
+    Settle();
+}
+
+// GLUT hands over every event the server has made so far.
+void Settle() {
+    XSync(x, False);
+    XSync(glXGetCurrentDisplay(), False);
+    glutMainLoopEvent();
+}
+
+KeyCode KeyNamed(const std::string& name) {
+    XkbDescPtr desc = XkbGetMap(x, 0, XkbUseCoreKbd);
+    XkbGetNames(x, XkbKeyNamesMask, desc);
+    KeyCode found = 0;
+    for (int k = desc->min_key_code; k <= desc->max_key_code && !found; ++k)
+        if (name.compare(0, XkbKeyNameLength, desc->names->keys[k].name, strnlen(desc->names->keys[k].name, XkbKeyNameLength)) == 0)
+            found = KeyCode(k);
+    XkbFreeKeyboard(desc, 0, True);
+    return found;
+}
+
+void PointerTo(int px, int py) { XTestFakeMotionEvent(x, -1, px, py, CurrentTime); }
+
+bool NumLockOn() {
+    XkbStateRec state;
+    XkbGetState(x, XkbUseCoreKbd, &state);
+    return state.locked_mods & Mod2Mask;
+}
+
+void SetLayout(const char* layout) {
+    std::string command = std::string("setxkbmap -layout ") + layout;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    Settle();
+}
+
+std::set<std::string> keysHeld;
+
+void Step(const std::string& st) {
+    if (st == "out") return PointerTo(900, 700);
+    if (st == "in") return PointerTo(300, 200);
+    if (st[0] == '@') return SetLayout(st.c_str() + 1);
+    if (st == "idle" || st == "hold") {
+        for (int i = 0; i < (st == "idle" ? 3 : 30); ++i) {
+            if (st == "hold") usleep(33000);
+            Settle();
+            LetGoIfKeyboardLost();
+        }
+        return;
+    }
+    std::string name = st.substr(0, st.size() - 1);
+    bool down = st.back() == '+';
+    KeyCode key = KeyNamed(name);
+    ASSERT_NE(key, 0) << "no key " << name;
+    XTestFakeKeyEvent(x, key, down, CurrentTime);
+    down ? (void)keysHeld.insert(name) : (void)keysHeld.erase(name);
+}
+
+// Steps, each after GLUT handed over the one before: a key by its X name, +
+// to press or - to let go; "out" and "in" take the pointer, and with it the
+// keyboard, off the window and back; "idle" is three of the idle step's
+// looks, "hold" a second of them, past the keyboard's repeat delay; @ and a
+// layout name sets the layout. Steps joined by commas are sent before GLUT
+// hands any over.
+void Play(const std::string& steps) {
+    std::istringstream tokens(steps);
+    for (std::string token; tokens >> token;) {
+        std::istringstream joined(token);
+        for (std::string st; std::getline(joined, st, ',');) Step(st);
+        Settle();
+    }
+}
+
+void LetGoOfEverything() {
+    for (const std::string& name : std::set<std::string>(keysHeld)) Play(name + "-");
+    if (NumLockOn()) Play("NMLK+ NMLK-");
+    PointerTo(300, 200);
+    SetLayout("us");
+    ClearKeyStates();
+}
+
+struct Case {
+    const char* what;
+    const char* steps;
+    const char* held;  // every character slot held after them; L and U the left and up arrows
+};
+
+// Keys by their X names: LFSH, RTSH the Shifts, NMLK Num Lock, AE01 to AE10
+// the digits row, AB01 z, AB02 x, AB08 comma, AB09 full stop, KP4, KP7, KP8 the
+// keypad's, UP the up arrow.
+const Case kCases[] = {
+    {"US: Shift+. fires, let go under Shift", "LFSH+ AB09+", "."},
+    {"US: . let go under Shift", "LFSH+ AB09+ AB09- LFSH-", ""},
+    {"US: . pressed alone, let go under Shift", "AB09+ RTSH+ AB09-", ""},
+    {"US: Shift+7 turns, Shift+0 takes the textures off", "RTSH+ AE07+ AE10+", "70"},
+    {"French: the 1 key makes 1 only with Shift", "@fr AE01+", "&"},
+    {"French: Shift+1 is 1", "@fr LFSH+ AE01+", "1"},
+    {"German: Shift+7 is / and no 7", "@de LFSH+ AE07+", "/"},
+    {"German: 7 alone is 7", "@de AE07+", "7"},
+    {"keypad 4 down under Shift as the left arrow, up as 4", "NMLK+ NMLK- LFSH+ KP4+ LFSH- KP4-", ""},
+    {"keypad 4 held as the left arrow across Num Lock", "KP4+ NMLK+ NMLK- KP4-", ""},
+    {"keypad 8 let go as the up arrow, the up arrow held", "UP+ NMLK+ NMLK- KP8+ NMLK+ NMLK- KP8-", "U"},
+    {"two sevens hold 7 until both are up", "NMLK+ NMLK- AE07+ KP7+ AE07-", "7"},
+    {"the keyboard lost and back, x pressed at once", "AB01+ out,AB01-,in,AB02+ idle", "x"},
+    {"a held key repeating, then the keyboard lost", "AB01+ hold out,AB01-,in idle", ""},
+};
+
+int HeldSlot(char c) { return c == 'L' ? int(kKeyLeft) : c == 'U' ? int(kKeyUp) : (unsigned char)c; }
+}  // namespace
+
+class XKeyboard : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!x) x = XOpenDisplay(nullptr);
+        ASSERT_NE(x, nullptr);
+        int event, error, major, minor;
+        ASSERT_TRUE(XTestQueryExtension(x, &event, &error, &major, &minor));
+        SetClockSource(DrivenClock);
+        OpenGameWindow();
+        WatchWindowKeyboard();
+    }
+};
+
+TEST_F(XKeyboard, EveryKeyCountsAsItselfAndALetGoIsLetGo) {
+    for (const Case& c : kCases) {
+        Play(c.steps);
+        for (int slot = 1; slot < kKeySlotCount; ++slot) {
+            bool held = false;
+            for (const char* h = c.held; *h; ++h) held = held || HeldSlot(*h) == slot;
+            EXPECT_EQ(IsKeyDown(slot), held) << c.what << ": slot " << slot;
+        }
+        LetGoOfEverything();
+    }
+}
+
+// With every connection the display allows taken, the game says what it goes
+// without, then plays on by GLUT's callbacks alone.
+TEST(XKeyboardClientLimit, AGameThatCannotWatchTheKeyboardSaysSoAndPlaysOn) {
+    if (windowOpen) GTEST_SKIP() << "the game's window watches the keyboard already: run alone";
+    x = XOpenDisplay(nullptr);
+    ASSERT_NE(x, nullptr);
+    OpenGameWindow();
+    std::vector<Display*> taken;
+    for (Display* d; taken.size() < 4096 && (d = XOpenDisplay(nullptr));) taken.push_back(d);
+    testing::internal::CaptureStderr();
+    WatchWindowKeyboard();
+    std::string said = testing::internal::GetCapturedStderr();
+    for (Display* d : taken) XCloseDisplay(d);
+    EXPECT_NE(said.find("pib3: X refuses a second connection"), std::string::npos) << said;
+    Play("LFSH+ AC01+");
+    EXPECT_EQ(IsKeyDown('a'), 1);
+    Play("AC01- LFSH-");
+    EXPECT_EQ(IsKeyDown('a'), 0);
+}
