@@ -130,4 +130,8 @@ int KeyPressed(int slot, int* last) {
     return pressed;
 }
 
-void SetKeyboardWord(const KeyboardWord* word) { keyboard = word; }
+const KeyboardWord* SetKeyboardWord(const KeyboardWord* word) {
+    const KeyboardWord* before = keyboard;
+    keyboard = word;
+    return before;
+}

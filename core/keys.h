@@ -53,4 +53,5 @@ struct KeyboardWord {
     // Everything the keys down now make under any modifiers.
     bool (*keysDownMake)(GlutKeys* made);
 };
-void SetKeyboardWord(const KeyboardWord* word);
+// Answers the word it replaces.
+const KeyboardWord* SetKeyboardWord(const KeyboardWord* word);

@@ -7,6 +7,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include <bitset>
 #include <cstdio>
 #include <deque>
 
@@ -71,6 +72,32 @@ int GlutKeyOf(XKeyEvent* event) {
     return -1;
 }
 
+// What each key makes under every mix of modifiers, asked of X as GLUT asks
+// for each key event, once for each keyboard mapping.
+GlutKeys keyMakes[256];
+std::bitset<256> keyMakesKnown;
+
+const GlutKeys& WhatKeyMakes(unsigned keycode) {
+    if (keyMakesKnown[keycode]) return keyMakes[keycode];
+    XKeyEvent event = {};
+    event.type = KeyPress;
+    event.display = watch;
+    event.keycode = keycode;
+    keyMakes[keycode].reset();
+    for (int group = 0; group < kGroupCount; ++group) {
+        for (int mix = 0; mix < 1 << kModifierCount; ++mix) {
+            unsigned mods = 0;
+            for (int m = 0; m < kModifierCount; ++m)
+                if (mix & 1 << m) mods |= kModifiers[m];
+            event.state = XkbBuildCoreState(mods, group);
+            int glutKey = GlutKeyOf(&event);
+            if (glutKey >= 0) keyMakes[keycode].set(glutKey);
+        }
+    }
+    keyMakesKnown.set(keycode);
+    return keyMakes[keycode];
+}
+
 // A key event GLUT may hand over, or the window losing the keyboard.
 struct Event {
     bool loss;
@@ -107,7 +134,10 @@ void ReadEvents() {
     while (XPending(watch)) {
         XEvent event;
         XNextEvent(watch, &event);
-        if (event.type == MappingNotify) XRefreshKeyboardMapping(&event.xmapping);
+        if (event.type == MappingNotify) {
+            XRefreshKeyboardMapping(&event.xmapping);
+            keyMakesKnown.reset();
+        }
         Event heard = {};
         if (event.type == KeyPress || event.type == KeyRelease) {
             heard.press = event.type == KeyPress;
@@ -157,31 +187,12 @@ bool Hear(bool press, int glutKey, HeardKey* heard) {
     return true;
 }
 
-// Asks X, as GLUT does for each key event, what the key makes under each mix
-// of modifiers.
-void AddWhatKeyMakes(unsigned keycode, GlutKeys* made) {
-    XKeyEvent event = {};
-    event.type = KeyPress;
-    event.display = watch;
-    event.keycode = keycode;
-    for (int group = 0; group < kGroupCount; ++group) {
-        for (int mix = 0; mix < 1 << kModifierCount; ++mix) {
-            unsigned mods = 0;
-            for (int m = 0; m < kModifierCount; ++m)
-                if (mix & 1 << m) mods |= kModifiers[m];
-            event.state = XkbBuildCoreState(mods, group);
-            int glutKey = GlutKeyOf(&event);
-            if (glutKey >= 0) made->set(glutKey);
-        }
-    }
-}
-
 bool KeysDownMake(GlutKeys* made) {
     char keys[32];
     XQueryKeymap(watch, keys);
     made->reset();
     for (unsigned keycode = 8; keycode < 256; ++keycode)
-        if (keys[keycode / 8] & 1 << keycode % 8) AddWhatKeyMakes(keycode, made);
+        if (keys[keycode / 8] & 1 << keycode % 8) *made |= WhatKeyMakes(keycode);
     return true;
 }
 

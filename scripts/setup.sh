@@ -10,9 +10,9 @@ targets=()
 build="${1:-$here/build}"
 shift || true
 
-packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev libplib-dev
+packages=(g++ cmake make pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libx11-dev libxtst-dev libplib-dev
           libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core libpng-dev
-          espeak-ng sox xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+          espeak-ng sox xvfb xauth x11-xkb-utils xdotool imagemagick clang libclang-rt-14-dev
           pulseaudio-utils)
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 # The sound test runs a PulseAudio server of its own. A PipeWire desktop

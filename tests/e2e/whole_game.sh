@@ -37,6 +37,25 @@ expect_menu_square "$OUT/01-title.png"
 # "a" let go under Shift comes back up as "A": the title must let go of it
 # all the same, or the first round below never leaves the title.
 key_down a; sleep 0.5; key_down shift; sleep 0.3; key_up a; sleep 0.3; key_up shift; sleep 0.5
+# Without a window manager the keyboard follows the pointer: moved off the
+# window with "a" held, it takes the release elsewhere, and the title must
+# let go of "a" all the same. Down, pressed as the pointer comes back, must
+# count, or space plays the story rather than leading to the world page.
+key_down a; sleep 0.5; xdotool mousemove 900 700; sleep 0.3; key_up a; sleep 0.3
+xdotool mousemove 300 200 keydown Down; sleep 0.4; key_up Down; sleep 0.3
+tap space
+wait_until "the world page after the keyboard came back" 10 screen_shows choice_page_showing
+hold_a_until_title
+
+# Held under Shift, 0 comes as ")" and must still take the board's textures
+# off; let go under Shift, it must bring them back.
+expect_shift_zero_to_count_as_zero() {  # tag
+  screen_shows textures_on_showing || fail "$1: the view is black before 0 is pressed"
+  key_down shift; sleep 0.3
+  hold_until 0 textures_off_showing "the board's textures off under Shift"
+  key_up shift
+  wait_until "the board's textures back after 0 let go under Shift" 10 screen_shows textures_on_showing
+}
 
 play_one() {  # world, players, tag
   local world="$1" players="$2" tag="$3"
@@ -65,6 +84,7 @@ play_one() {  # world, players, tag
   # go on to the pause at once, before their pibs reach the creatures or the
   # bands (a band close to a camera can take seconds to draw).
   if [ "$players" -eq 1 ] || [ "$players" -eq 4 ]; then expect_pibs_in_views "$players"; fi
+  if [ "$players" -eq 1 ]; then expect_shift_zero_to_count_as_zero "$tag"; fi
   expect_not_paused "$OUT/$tag-d-play.png"
   hold_until p paused_showing "up the pause picture"
   shot "$tag-e-paused"

@@ -33,13 +33,11 @@ struct FakeKey {
     const char* specials;
 };
 const FakeKey kFakeKeys[] = {
-    {'a', "aA", ""},  {'z', "zZ\x1a", ""}, {'x', "xX\x18", ""}, {',', ",<", ""}, {'.', ".>", ""},
-    {'0', "0)", ""},  {'7', "7&", ""},     {'g', "7/", ""},     {'1', "&1", ""},  {'k', "7", "H"},
-    {'4', "4", "L"},  {'8', "8", "U"},     {'L', "", "L"},      {'U', "", "U"},
-};  // g: the German 7; 1: the French 1; k, 4, 8: the keypad's
+    {'a', "aA", ""}, {'z', "zZ\x1a", ""}, {'x', "xX\x18", ""}, {',', ",<", ""}, {'0', "0)", ""},
+    {'1', "&1", ""}, {'k', "7", "H"},     {'8', "8", "U"},     {'L', "", "L"},  {'U', "", "U"},
+};  // 1: the French 1; k, 8: the keypad's
 std::string keysDown;
 char keyOfEvent;
-bool lostBeforeEvent;
 
 const FakeKey& Fake(char key) {
     for (const FakeKey& k : kFakeKeys)
@@ -50,8 +48,6 @@ const FakeKey& Fake(char key) {
 int SpecialOf(char s) { return kGlutSpecial + (s == 'L' ? GLUT_KEY_LEFT : s == 'U' ? GLUT_KEY_UP : GLUT_KEY_HOME); }
 
 bool FakeHear(bool, int, HeardKey* heard) {
-    heard->lostBefore = lostBeforeEvent;
-    lostBeforeEvent = false;
     heard->alone = Fake(keyOfEvent).characters[0] ? (unsigned char)Fake(keyOfEvent).characters[0] : -1;
     return true;
 }
@@ -67,21 +63,15 @@ bool FakeKeysDownMake(GlutKeys* made) {
 const KeyboardWord kFakeWord = {FakeHear, FakeKeysDownMake};
 
 // Steps: the key, + or -, then what GLUT hands over (# and L, U or H for a
-// special key); X: the window lost the keyboard; W+ hides the window, W-
-// covers it. held: every slot set after them (L and U for the arrows).
+// special key); W+ hides the window, W- covers it. held: every slot set after them (L and U for the arrows).
 const char* const kKeyCases[][3] = {
     {"a let go as A (Shift or Caps Lock meanwhile)", "a+a a-A", ""},
     {", and 0 let go as < and ), the French 1 as &", ",+, 0+0 1+1 ,-< 0-) 1-&", ""},
     {"z let go as Z, x still held", "z+z x+x z-Z", "x"},
-    {"under Shift . is ., the German 7 is / and the French 1 is 1", ".+> g+/ 1+1", "./1"},
-    {"under Shift 7 is 7 and 0 is 0", "7+& 0+)", "70"},
-    {"two sevens, one let go", "7+7 k+7 7-7", "7"},
     {"keypad 7 let go as Home", "k+7 k-#H", ""},
     {"z typed with Ctrl counts, x let go with Ctrl", "z+\x1a x+x x-\x18", "z"},
     {"left arrow let go, z still held", "z+z L+#L L-#L", "z"},
-    {"keypad 4 down as the left arrow, up as 4", "4+#L 4-4", ""},
     {"keypad 8 let go as the up arrow, the up arrow held", "U+#U 8+8 8-#U", "U"},
-    {"keyboard lost: z held before goes, x pressed after counts", "z+z X x+x", "x"},
     {"window covered keeps its keys", "z+z W-", "z"},
     {"window hidden lets go", "z+z W+", ""},
 };
@@ -98,10 +88,6 @@ TEST(Keys, EveryKeyCountsAsItselfWhateverCharacterItComesAs) {
         std::istringstream steps(k[1]);
         for (std::string st; steps >> st;) {
             bool down = st.size() > 1 && st[1] == '+';
-            if (st[0] == 'X') {
-                lostBeforeEvent = true;
-                continue;
-            }
             if (st[0] == 'W') {
                 WindowStatus(down ? GLUT_HIDDEN : GLUT_FULLY_COVERED);
                 continue;

@@ -61,12 +61,26 @@ menu_square_showing() {
     [ "$(mean_colour "$1" 300 300 150 75)" != "0 0 0" ]
 }
 
+# Share (0 to 1000) of gold where the world and players pages write their
+# heading across the top of the square; the title page has its name there.
+heading_gold() { share_where "$1" 340 50 130 60 'r >= 200 && g >= 120 && g <= 215 && b <= 110'; }
+
 # The title page's starry picture reaches the right edge of the square; the
 # opening scene, also drawn in that square, leaves the strip black (its
-# backdrop and pictures keep to the middle).
+# backdrop and pictures keep to the middle). The world and players pages are
+# starry too, but have their gold heading.
 title_page_showing() {
-  menu_square_showing "$1" && [ "$(mean_colour "$1" 40 100 482 150)" != "0 0 0" ]
+  menu_square_showing "$1" && [ "$(mean_colour "$1" 40 100 482 150)" != "0 0 0" ] &&
+    [ "$(heading_gold "$1")" -lt 100 ]
 }
+
+choice_page_showing() { menu_square_showing "$1" && [ "$(heading_gold "$1")" -ge 100 ]; }
+
+# Share (0 to 1000) of black in a one-player view: the board untextured has a
+# black floor, textured it has only a few dark patches.
+view_black() { share_where "$1" 440 420 0 30 'r < 16 && g < 16 && b < 16'; }
+textures_off_showing() { [ "$(view_black "$1")" -ge 200 ]; }
+textures_on_showing() { [ "$(view_black "$1")" -lt 150 ]; }
 
 # The story's scenes, each by what only it shows. The palace: the dark red
 # curtains along the top, and the robed Bunny's yellow fur right of the table.
