@@ -285,21 +285,29 @@ const SceneCase kScenes[] = {
     {"army_robot", StartArmyScene, ArmyFrame, DrawArmySceneFrame, 2150, GL_TEXTURE_2D},
 };
 
-// A scene paces its frames from the last one it drew, which an earlier test
-// may have left at whatever time its clock gave. A frame at a time later than
-// any of theirs puts every scene's last frame there, and the scenes' clock
-// starts from it as it starts from 0 in a process of its own.
-const int kSceneClockStart = 1 << 24;
+// A scene paces its frames from the last one it drew, which an earlier test,
+// or an earlier run of this one, may have left at any time its clock gave,
+// even past this test's clock. A frame drawn waits out the period from
+// there, so once each scene has drawn one no last frame is after the clock;
+// a frame of each at one time further on puts every last frame there, and
+// the scenes' clock starts from it as it starts from 0 in a process of its
+// own.
+void PutEveryScenesLastFrameAtOneTime() {
+    const int kLongerThanAnyPeriod = 1000;
+    for (const SceneCase& c : kScenes) c.start(), c.draw(1, 1);
+    const int start = sceneNow + kLongerThanAnyPeriod;
+    for (const SceneCase& c : kScenes) {
+        c.start();
+        sceneNow = start;
+        c.draw(1, 1);
+    }
+    sceneNow = start;
+}
 
 TEST_F(FramePictures, SceneFramesLookAsKept) {
     const int kSceneW = 320, kSceneH = 240;
     SetClockSource(ReadSceneClock);
-    for (const SceneCase& c : kScenes) {
-        c.start();
-        sceneNow = kSceneClockStart;
-        c.draw(1, 1);
-    }
-    sceneNow = kSceneClockStart;
+    PutEveryScenesLastFrameAtOneTime();
     for (const SceneCase& c : kScenes) {
         c.start();
         // A new figure seeds the generator from the wall clock: the seed is
