@@ -130,6 +130,9 @@ protected:
         // Every picture starts from GL's defaults and the game's own set-up,
         // whatever an earlier test in the same process left.
         StartFromGlDefaults();
+        // The game sets up once and makes the screen's textures then: those
+        // of the last set-up go, or every test would keep another set.
+        glDeleteTextures(kScreenTextureCount, screenTextures);
         InitGraphics();
     }
 };
