@@ -80,8 +80,9 @@ std::string WriteInDirAndRead(const std::string& dir, const std::string& file, v
 // renderer holds as well as the game.
 long ResidentKb();
 // Runs round 36 times, each drawn to the end, and prints how much the
-// resident size grew over the last 30 (the first six let the renderer's
-// pools settle), pass or fail; it may grow by less than boundKb. Read after
+// resident size grew over each half of the last 30 (the first six let the
+// renderer's pools settle), pass or fail; twice the smaller half may grow
+// by less than boundKb. Read after
 // empty frames with freed pages handed back, the growth of rounds that leave
 // nothing behind is a few hundred kB, while a 256 by 256 texture kept every
 // round (341 kB) adds about 10 MB.
