@@ -214,20 +214,22 @@ long SettledResidentKb() {
     return ResidentKb();
 }
 
-// Read after the sixth round, the 21st and the last: rounds that leave
-// something grow both halves alike, so twice the smaller half is held to
-// the bound. The renderer now and then takes another block for its own
-// stores, at a round that depends on all the process drew before (once the
-// whole test program has run a few times over, half a megabyte in one
-// viewing); such a step lands in one half only.
+long SmallerHalfGrowth(long start, long middle, long end) {
+    return std::min(middle - start, end - middle);
+}
+
+// Read after the sixth round, the 21st and the last (once the whole test
+// program has run a few times over, one viewing took half a megabyte in a
+// single step).
 void ExpectRoundsKeepTheResidentSizeFlat(const std::function<void()>& round, long boundKb) {
-    long kb[3] = {0, 0, 0};
+    long start = 0, middle = 0;
     for (int n = 0; n < 36; ++n) {
         round();
-        if (n == 5 || n == 20) kb[n == 20] = SettledResidentKb();
+        if (n == 5) start = SettledResidentKb();
+        if (n == 20) middle = SettledResidentKb();
     }
-    kb[2] = SettledResidentKb();
-    long grew = 2 * std::min(kb[1] - kb[0], kb[2] - kb[1]);
-    std::printf("resident size grew %ld then %ld kB over the last 30 rounds\n", kb[1] - kb[0], kb[2] - kb[1]);
+    long end = SettledResidentKb();
+    long grew = 2 * SmallerHalfGrowth(start, middle, end);
+    std::printf("resident size grew %ld then %ld kB over the last 30 rounds\n", middle - start, end - middle);
     EXPECT_LT(grew, boundKb) << "kB, twice the smaller half of the last 30 rounds";
 }

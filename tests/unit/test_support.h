@@ -79,13 +79,18 @@ std::string WriteInDirAndRead(const std::string& dir, const std::string& file, v
 // This process's resident size in kB, as the system counts it: what the
 // renderer holds as well as the game.
 long ResidentKb();
+// Memory read at the start, the middle and the end of a run of like steps:
+// how much it grew over the half that grew less. What every step leaves
+// grows both halves alike, while the renderer now and then takes another
+// block for its own stores once, at a step that depends on all the process
+// drew before; such a step lands in one half only.
+long SmallerHalfGrowth(long start, long middle, long end);
 // Runs round 36 times, each drawn to the end, and prints how much the
 // resident size grew over each half of the last 30 (the first six let the
-// renderer's pools settle), pass or fail; twice the smaller half may grow
-// by less than boundKb. Read after
-// empty frames with freed pages handed back, the growth of rounds that leave
-// nothing behind is a few hundred kB, while a 256 by 256 texture kept every
-// round (341 kB) adds about 10 MB.
+// renderer's pools settle), pass or fail; twice the smaller half may grow by
+// less than boundKb. Read after empty frames with freed pages handed back,
+// the growth of rounds that leave nothing behind is a few hundred kB, while
+// a 256 by 256 texture kept every round (341 kB) adds about 10 MB.
 void ExpectRoundsKeepTheResidentSizeFlat(const std::function<void()>& round, long boundKb);
 // AddressSanitizer keeps freed memory in quarantine, so the resident size
 // grows under it whatever the program does; its own leak check covers that
