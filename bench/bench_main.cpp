@@ -13,7 +13,6 @@
 
 extern double startUpSeconds;
 extern double firstFrameSeconds;
-extern const KeyboardWord* gameKeyboardWord;
 
 namespace {
 double SecondsSince(std::chrono::steady_clock::time_point start) {
@@ -32,8 +31,6 @@ int main(int argc, char** argv) {
     auto start = std::chrono::steady_clock::now();
     StartUp(argc, argv);
     startUpSeconds = SecondsSince(start);
-    // The benchmarks press keys no hand holds: asked, X would let them go.
-    gameKeyboardWord = SetKeyboardWord(nullptr);
     auto frameStart = std::chrono::steady_clock::now();
     glutMainLoopEvent();  // maps the window
     Display();

@@ -1,7 +1,7 @@
 // One key pressed and let go on the display, as X's test extension sends it,
-// and GLUT handing both events to the game: with the keyboard's word (X asked
-// which key made each event and which keys are down) and without, with keys
-// held beside it or not. The difference is what the word costs.
+// and a pass of the main loop handing both events to the game: read from X
+// on the game's own connection, or from GLUT's callbacks where there is
+// none, with keys held beside it or not.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -10,8 +10,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core/keys.h"
+#include "core/x_keyboard.h"
 
-const KeyboardWord* gameKeyboardWord = nullptr;
 void DrawGameOnRedisplay();  // bench_main, where the game's Display is not X's
 
 namespace {
@@ -26,13 +26,15 @@ void BM_KeyPressAndRelease(benchmark::State& state) {
     XTestFakeMotionEvent(x, -1, 300, 200, CurrentTime);
     // A press posts a redisplay: the frame drawn is not the key's cost.
     glutDisplayFunc(Nothing);
-    SetKeyboardWord(state.range(0) ? gameKeyboardWord : nullptr);
+    if (state.range(0)) ListenToKeys();
+    else StopWatchingWindowKeyboard();
     int held = int(state.range(1));
     for (int k = 0; k < held; ++k) XTestFakeKeyEvent(x, XKeysymToKeycode(x, kHeldKeys[k]), True, CurrentTime);
     KeyCode key = XKeysymToKeycode(x, XK_period);
     XSync(x, False);
     XSync(game, False);
     glutMainLoopEvent();
+    ReadWindowKeyboard();
     for (auto _ : state) {
         state.PauseTiming();
         XTestFakeKeyEvent(x, key, True, CurrentTime);
@@ -42,18 +44,20 @@ void BM_KeyPressAndRelease(benchmark::State& state) {
         XSync(game, False);
         state.ResumeTiming();
         glutMainLoopEvent();
+        ReadWindowKeyboard();
     }
     for (int k = 0; k < held; ++k) XTestFakeKeyEvent(x, XKeysymToKeycode(x, kHeldKeys[k]), False, CurrentTime);
     XSync(x, False);
     XSync(game, False);
     glutMainLoopEvent();
+    ReadWindowKeyboard();
     ClearKeyStates();
-    SetKeyboardWord(nullptr);
+    ListenToKeys();
     DrawGameOnRedisplay();
     XCloseDisplay(x);
 }
 BENCHMARK(BM_KeyPressAndRelease)
-    ->ArgNames({"word", "held"})
+    ->ArgNames({"x", "held"})
     ->Args({0, 0})
     ->Args({1, 0})
     ->Args({1, 3})

@@ -79,9 +79,6 @@ void StartUp(int argc, char** argv) {
     glutCreateWindow("Pib^3");
     glutDisplayFunc(Display);
     ListenToKeys();
-    // X tells which key made each event, which keys are really down and when
-    // the window loses the keyboard, which GLUT's callbacks do not.
-    WatchWindowKeyboard();
     glutReshapeFunc(Reshape);
     glutIdleFunc(Idle);
     Say("Initializing graphics (wait for it)...\n");
@@ -122,6 +119,7 @@ void InitGraphics() {
 }
 
 void Display() {
+    ReadWindowKeyboard();
     if (++frameCounter8 == 8) frameCounter8 = 0;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
@@ -169,8 +167,7 @@ void Reshape(int width, int height) {
 }
 
 void Idle() {
-    // The releases of keys held as the window lost the keyboard go elsewhere.
-    LetGoIfKeyboardLost();
+    ReadWindowKeyboard();
     if (gameState == kStateGetReady) IdleGetReady();
     else if (gameState == kStatePlay) IdlePlay();
     else if (gameState == kStateMenus) IdleMenu();

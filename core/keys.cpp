@@ -8,7 +8,14 @@
 
 namespace {
 int keyState[kKeySlotCount];
-const KeyboardWord* keyboard = nullptr;
+
+// GLUT's callbacks name no key, so each slot they set stands for a key of
+// its own, numbered after the keyboard's.
+const int kGlutKeys = kKeyboardKeys;
+const int kKeyCount = kGlutKeys + kKeySlotCount;
+// Which keys are down, and the slot each one's press set (-1 none).
+std::bitset<kKeyCount> keyDown;
+int pressSet[kKeyCount];
 
 const struct {
     int glutKey;
@@ -33,88 +40,80 @@ int CharacterSlot(unsigned char key) {
     if (key >= 1 && key <= 26 && key != '\b' && key != '\t' && key != '\r') return key - 1 + 'a';
     return key;
 }
-
-// The characters some reader reads. One that a layout makes only with Shift
-// counts as it comes (on a German keyboard "/" is Shift+7, on a French one
-// the digits are shifted); any other character counts as what its key makes
-// alone, so Shift+. still fires and Shift+7 still turns.
-bool IsControl(int c) { return c > 0 && c < 128 && std::strchr("zcx,/.798" "1234" "jkui6" "pas0 ", c); }
-
-int PressedSlot(unsigned char key, const HeardKey& heard) {
-    int c = CharacterSlot(key);
-    if (IsControl(c) || heard.alone < 0) return c;
-    return CharacterSlot((unsigned char)heard.alone);
-}
-
-// Finds the event among what the keyboard saw. The releases of keys held as
-// the window lost the keyboard went elsewhere, so the loss lets go of every
-// key held before it, and of none pressed after it.
-HeardKey Hear(bool press, int glutKey) {
-    HeardKey heard;
-    if (keyboard && keyboard->hear(press, glutKey, &heard) && heard.lostBefore) ClearKeyStates();
-    return heard;
-}
-
-// A key let go may come back as another character or special key than it
-// went down as, if Shift, Caps Lock, Ctrl or Num Lock changed meanwhile, and
-// two keys may make one character. So at every release the keyboard is
-// asked which keys are still down, and each slot none of them makes is let go.
-bool LetGoWhatNoKeyDownMakes() {
-    GlutKeys made;
-    if (!keyboard || !keyboard->keysDownMake(&made)) return false;
-    for (int c = 0; c < 256; ++c)
-        if (!made[c]) keyState[c] = 0;
-    for (const auto& s : kSpecialSlots)
-        if (!made[kGlutSpecial + s.glutKey]) keyState[s.slot] = 0;
-    return true;
-}
 }  // namespace
 
 void ClearKeyStates() {
     for (int& flag : keyState) flag = 0;
+    keyDown.reset();
 }
 
-void KeyboardDown(unsigned char key, int, int) {
-    if (key == 27) ExitProgram(0);
-    keyState[PressedSlot(key, Hear(true, key))] = 1;
-    glutPostRedisplay();
-}
-
-void KeyboardUp(unsigned char key, int, int) {
-    Hear(false, key);
-    if (!LetGoWhatNoKeyDownMakes()) keyState[CharacterSlot(key)] = 0;
-}
-
-void SpecialDown(int key, int, int) {
-    Hear(true, kGlutSpecial + key);
-    int slot = SpecialSlot(key);
-    if (slot < 0) return;
+void PressKey(int key, int slot) {
+    if (key < 0 || key >= kKeyCount || keyDown[key]) return;
+    if (slot == 27) ExitProgram(0);
+    keyDown.set(key);
+    pressSet[key] = -1;
+    if (slot < 0 || slot >= kKeySlotCount) return;
     // The left and right arrows exclude each other: the one held first counts.
     if (slot == kKeyLeft && keyState[kKeyRight]) return;
     if (slot == kKeyRight && keyState[kKeyLeft]) return;
+    pressSet[key] = slot;
     keyState[slot] = 1;
 }
 
-// Shift let go, or a key whose other character is no character at all (a
-// keypad digit under Shift): a character may be let go here too.
-void SpecialUp(int key, int, int) {
-    Hear(false, kGlutSpecial + key);
+void ReleaseKey(int key) {
+    if (key < 0 || key >= kKeyCount || !keyDown[key]) return;
+    keyDown.reset(key);
+    int slot = pressSet[key];
+    if (slot < 0) return;
+    for (int k = 0; k < kKeyCount; ++k)
+        if (keyDown[k] && pressSet[k] == slot) return;
+    keyState[slot] = 0;
+}
+
+void KeyboardKeysDownAre(const KeyboardKeys& down) {
+    for (int key = 0; key < kKeyboardKeys; ++key) {
+        if (keyDown[key] && !down[key]) ReleaseKey(key);
+        if (!keyDown[key] && down[key]) {
+            keyDown.set(key);
+            pressSet[key] = -1;
+        }
+    }
+}
+
+// One a layout makes only with Shift counts as it comes (on a German keyboard
+// "/" is Shift+7, on a French one the digits are shifted).
+bool IsControl(int slot) { return slot > 0 && slot < 128 && std::strchr("zcx,/.798" "1234" "jkui6" "pas0 ", slot); }
+
+void KeyboardDown(unsigned char key, int, int) {
+    int slot = CharacterSlot(key);
+    PressKey(kGlutKeys + slot, slot);
+    glutPostRedisplay();
+}
+
+void KeyboardUp(unsigned char key, int, int) { ReleaseKey(kGlutKeys + CharacterSlot(key)); }
+
+void SpecialDown(int key, int, int) {
     int slot = SpecialSlot(key);
-    if (!LetGoWhatNoKeyDownMakes() && slot >= 0) keyState[slot] = 0;
+    if (slot >= 0) PressKey(kGlutKeys + slot, slot);
+}
+
+void SpecialUp(int key, int, int) {
+    int slot = SpecialSlot(key);
+    if (slot >= 0) ReleaseKey(kGlutKeys + slot);
 }
 
 void WindowStatus(int state) {
     if (state == GLUT_HIDDEN) ClearKeyStates();
 }
 
-void ListenToKeys() {
+void ListenToGlutKeys(bool characters) {
     // A held key stays down: the repeats of the keyboard would otherwise show
     // as a release and a new press, and a held "p" would flip the pause.
     glutIgnoreKeyRepeat(1);
-    glutKeyboardFunc(KeyboardDown);
-    glutKeyboardUpFunc(KeyboardUp);
-    glutSpecialFunc(SpecialDown);
-    glutSpecialUpFunc(SpecialUp);
+    glutKeyboardFunc(characters ? KeyboardDown : nullptr);
+    glutKeyboardUpFunc(characters ? KeyboardUp : nullptr);
+    glutSpecialFunc(characters ? SpecialDown : nullptr);
+    glutSpecialUpFunc(characters ? SpecialUp : nullptr);
     glutWindowStatusFunc(WindowStatus);
 }
 
@@ -128,10 +127,4 @@ int KeyPressed(int slot, int* last) {
     int pressed = down && !*last;
     *last = down;
     return pressed;
-}
-
-const KeyboardWord* SetKeyboardWord(const KeyboardWord* word) {
-    const KeyboardWord* before = keyboard;
-    keyboard = word;
-    return before;
 }

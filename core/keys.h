@@ -1,5 +1,5 @@
-// Which keys are held: one table of flags filled by the GLUT keyboard callbacks
-// and polled by every reader through IsKeyDown.
+// Which keys are held: one table of flags set as keys go down and up, and
+// polled by every reader through IsKeyDown.
 #pragma once
 
 #include <bitset>
@@ -14,7 +14,32 @@ enum KeySlot {
     kKeySlotCount = 262
 };
 
+// Lets go of every key.
 void ClearKeyStates();
+
+// Keys by a number of their own: X names each key of the keyboard by its
+// keycode, below kKeyboardKeys.
+const int kKeyboardKeys = 256;
+using KeyboardKeys = std::bitset<kKeyboardKeys>;
+
+// A key goes down and sets its slot (-1: none); Escape's (27) ends the
+// program. A key already down (the keyboard repeating it) changes nothing.
+void PressKey(int key, int slot);
+// A key comes up and lets go of what its own press set, unless another key
+// still down set it too.
+void ReleaseKey(int key);
+// The keyboard's keys down now, as X tells when the window gets the keyboard
+// back: any other is let go, and one that went down while the window had no
+// keyboard holds nothing until it is pressed again.
+void KeyboardKeysDownAre(const KeyboardKeys& down);
+
+// The characters some reader reads.
+bool IsControl(int slot);
+
+// GLUT's callbacks, which hand over characters and not keys: where the game
+// cannot ask X which key made an event, a letter counts small or capital
+// (or as the code Ctrl makes of it), and a release lets go of the character
+// it comes as.
 void KeyboardDown(unsigned char key, int x, int y);
 void KeyboardUp(unsigned char key, int x, int y);
 void SpecialDown(int key, int x, int y);
@@ -22,8 +47,9 @@ void SpecialUp(int key, int x, int y);
 // GLUT window-status callback: a hidden window hears no more releases, so
 // every key is let go.
 void WindowStatus(int state);
-// Hands the current window's keys to the callbacks above, key repeat ignored.
-void ListenToKeys();
+// Registers the window-status callback, and GLUT's key callbacks when the
+// game takes its keys from them (key repeat ignored), or none.
+void ListenToGlutKeys(bool characters);
 
 // 1 while held; any slot outside the table answers 0.
 int IsKeyDown(int slot);
@@ -31,27 +57,3 @@ int IsKeyDown(int slot);
 // Readers that act once per press keep the key's last polled state here and
 // act when it turns from 0 to 1.
 int KeyPressed(int slot, int* last);
-
-// What GLUT hands over for a key, as one number: a character 0 to 255, or
-// kGlutSpecial plus a GLUT special key code.
-const int kGlutSpecial = 256;
-const int kGlutKeyCount = kGlutSpecial + 128;
-using GlutKeys = std::bitset<kGlutKeyCount>;
-
-// The keyboard's own account of the event GLUT hands over now.
-struct HeardKey {
-    bool lostBefore = false;  // the window lost the keyboard after the event before it
-    int alone = -1;           // the character its key makes with no modifier, -1 none
-};
-
-// What the keyboard tells beyond GLUT's callbacks; each answers false when it
-// cannot say. The game asks X; tests play a keyboard of their own. Without
-// one a callback goes by what GLUT hands over alone: a letter counts small
-// or capital, and a release lets go of its own slot.
-struct KeyboardWord {
-    bool (*hear)(bool press, int glutKey, HeardKey* heard);
-    // Everything the keys down now make under any modifiers.
-    bool (*keysDownMake)(GlutKeys* made);
-};
-// Answers the word it replaces.
-const KeyboardWord* SetKeyboardWord(const KeyboardWord* word);

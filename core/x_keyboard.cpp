@@ -7,109 +7,117 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
-#include <bitset>
 #include <cstdio>
-#include <deque>
 
 #include "core/keys.h"
-#include "support/clock.h"
 
 namespace {
-// GLUT hands over characters, not keys, and asks for no focus events, so the
-// game keeps a connection of its own on which X sends it the same key events
-// with their keys, and the focus events, all in the order they happened.
+// GLUT hands over characters, not keys, asks for no focus events and drops
+// the releases of characters it cannot spell, so the game keeps a connection
+// of its own on which X sends the key events with their keys, and the focus
+// and pointer crossings, all in the order they happened.
 Display* watch = nullptr;
+GLXDrawable watched = 0;
+// X's keyboard extension tells of a new mapping in events of its own.
+int keyboardEvents = -1;
 
-// The idle step asks thousands of times a second; a look at the socket costs
-// a system call, so it is looked at only this often.
-const int kWatchPeriodMs = 10;
-int lastWatchMs = 0;
+// The keyboard's mapping, a copy of the game's own fetched again at the
+// first press after X says it changed (a layout switched or loaded), with
+// what it makes of its groups.
+struct Mapping {
+    XkbDescPtr keys = nullptr;
+    bool stale = true;
+    unsigned numLock = 0;
+    // The group whose characters a key counts as, for each group it is in:
+    // itself, or the first group whose letters are Latin where its own are
+    // not, so a Cyrillic group plays as the Latin one beside it.
+    int groupRead[XkbNumKbdGroups] = {};
+};
+Mapping mapping;
 
-// The modifiers a character can depend on: Num Lock and AltGr sit on Mod2
-// and Mod5 in the usual X set-ups.
-const unsigned kModifiers[] = {ShiftMask, LockMask, ControlMask, Mod2Mask, Mod5Mask};
-const int kModifierCount = sizeof kModifiers / sizeof kModifiers[0];
-const int kGroupCount = 4;
+KeySym FirstLevelSym(int key, int group) {
+    if (group >= XkbKeyNumGroups(mapping.keys, key)) return NoSymbol;
+    return XkbKeySymEntry(mapping.keys, key, 0, group);
+}
 
-// The keys GLUT hands over as special keys, as it names them.
+bool GroupHasLatinLetters(int group) {
+    for (int key = mapping.keys->min_key_code; key <= mapping.keys->max_key_code; ++key) {
+        KeySym sym = FirstLevelSym(key, group);
+        if (sym >= XK_a && sym <= XK_z) return true;
+    }
+    return false;
+}
+
+unsigned NumLockModifier() {
+    for (int key = mapping.keys->min_key_code; key <= mapping.keys->max_key_code; ++key)
+        for (int i = 0; i < XkbKeyNumSyms(mapping.keys, key); ++i)
+            if (XkbKeySymsPtr(mapping.keys, key)[i] == XK_Num_Lock) return mapping.keys->map->modmap[key];
+    return 0;
+}
+
+void LearnMapping() {
+    if (mapping.keys) XkbFreeKeyboard(mapping.keys, 0, True);
+    mapping.keys = XkbGetMap(watch, XkbKeyTypesMask | XkbKeySymsMask | XkbModifierMapMask, XkbUseCoreKbd);
+    mapping.stale = false;
+    mapping.numLock = NumLockModifier();
+    int latin = -1;
+    bool isLatin[XkbNumKbdGroups];
+    for (int g = 0; g < XkbNumKbdGroups; ++g) {
+        isLatin[g] = GroupHasLatinLetters(g);
+        if (isLatin[g] && latin < 0) latin = g;
+    }
+    for (int g = 0; g < XkbNumKbdGroups; ++g) mapping.groupRead[g] = isLatin[g] || latin < 0 ? g : latin;
+}
+
+KeySym SymOf(unsigned key, unsigned modifiers, int group) {
+    KeySym sym = NoSymbol;
+    unsigned used;
+    XkbTranslateKeyCode(mapping.keys, KeyCode(key), XkbBuildCoreState(modifiers, group), &used, &sym);
+    return sym;
+}
+
+// The keys GLUT hands over as the special keys the game reads.
 const struct {
     KeySym sym;
-    int glutKey;
-} kSpecialKeys[] = {
-    {XK_F1, GLUT_KEY_F1},           {XK_F2, GLUT_KEY_F2},
-    {XK_F3, GLUT_KEY_F3},           {XK_F4, GLUT_KEY_F4},
-    {XK_F5, GLUT_KEY_F5},           {XK_F6, GLUT_KEY_F6},
-    {XK_F7, GLUT_KEY_F7},           {XK_F8, GLUT_KEY_F8},
-    {XK_F9, GLUT_KEY_F9},           {XK_F10, GLUT_KEY_F10},
-    {XK_F11, GLUT_KEY_F11},         {XK_F12, GLUT_KEY_F12},
-    {XK_Left, GLUT_KEY_LEFT},       {XK_KP_Left, GLUT_KEY_LEFT},
-    {XK_Right, GLUT_KEY_RIGHT},     {XK_KP_Right, GLUT_KEY_RIGHT},
-    {XK_Up, GLUT_KEY_UP},           {XK_KP_Up, GLUT_KEY_UP},
-    {XK_Down, GLUT_KEY_DOWN},       {XK_KP_Down, GLUT_KEY_DOWN},
-    {XK_Prior, GLUT_KEY_PAGE_UP},   {XK_KP_Prior, GLUT_KEY_PAGE_UP},
-    {XK_Next, GLUT_KEY_PAGE_DOWN},  {XK_KP_Next, GLUT_KEY_PAGE_DOWN},
-    {XK_Home, GLUT_KEY_HOME},       {XK_KP_Home, GLUT_KEY_HOME},
-    {XK_End, GLUT_KEY_END},         {XK_KP_End, GLUT_KEY_END},
-    {XK_Insert, GLUT_KEY_INSERT},   {XK_KP_Insert, GLUT_KEY_INSERT},
-    {XK_Num_Lock, GLUT_KEY_NUM_LOCK}, {XK_KP_Begin, GLUT_KEY_BEGIN},
-    {XK_KP_Delete, GLUT_KEY_DELETE}, {XK_Shift_L, GLUT_KEY_SHIFT_L},
-    {XK_Shift_R, GLUT_KEY_SHIFT_R}, {XK_Control_L, GLUT_KEY_CTRL_L},
-    {XK_Control_R, GLUT_KEY_CTRL_R}, {XK_Alt_L, GLUT_KEY_ALT_L},
-    {XK_Alt_R, GLUT_KEY_ALT_R},     {XK_Meta_L, GLUT_KEY_SUPER_L},
-    {XK_Super_L, GLUT_KEY_SUPER_L}, {XK_Meta_R, GLUT_KEY_SUPER_R},
-    {XK_Super_R, GLUT_KEY_SUPER_R},
+    int slot;
+} kSpecialSlots[] = {
+    {XK_Up, kKeyUp},       {XK_KP_Up, kKeyUp},       {XK_Down, kKeyDown}, {XK_KP_Down, kKeyDown},
+    {XK_Left, kKeyLeft},   {XK_KP_Left, kKeyLeft},   {XK_Right, kKeyRight}, {XK_KP_Right, kKeyRight},
+    {XK_F1, kKeyF1},
 };
 
-// What GLUT hands over for a key event (see keys.h), as it works it out:
-// the first character X makes of it, or else its special key; -1 for
-// neither, which GLUT drops.
-int GlutKeyOf(XKeyEvent* event) {
-    char c;
-    KeySym sym;
-    if (XLookupString(event, &c, 1, &sym, nullptr) == 1) return (unsigned char)c;
-    for (const auto& s : kSpecialKeys)
-        if (s.sym == sym) return kGlutSpecial + s.glutKey;
+// The slot a symbol sets, as GLUT would hand it over with no Ctrl held: a
+// Latin-1 character, the character X gives the keys it names in its own
+// range (Backspace, Return, Escape, the keypad's), or a special key; -1 none.
+int SlotOf(KeySym sym) {
+    if ((sym >= 0x20 && sym <= 0x7e) || (sym >= 0xa0 && sym <= 0xff)) return int(sym);
+    if (sym == XK_KP_Space) return ' ';
+    if ((sym >= XK_BackSpace && sym <= XK_Clear) || sym == XK_Return || sym == XK_Escape || sym == XK_KP_Enter ||
+        (sym >= XK_KP_Multiply && sym <= XK_KP_9) || sym == XK_KP_Equal || sym == XK_Delete)
+        return int(sym & 0x7f);
+    for (const auto& s : kSpecialSlots)
+        if (s.sym == sym) return s.slot;
     return -1;
 }
 
-// What each key makes under every mix of modifiers, asked of X as GLUT asks
-// for each key event, once for each keyboard mapping.
-GlutKeys keyMakes[256];
-std::bitset<256> keyMakesKnown;
-
-const GlutKeys& WhatKeyMakes(unsigned keycode) {
-    if (keyMakesKnown[keycode]) return keyMakes[keycode];
-    XKeyEvent event = {};
-    event.type = KeyPress;
-    event.display = watch;
-    event.keycode = keycode;
-    keyMakes[keycode].reset();
-    for (int group = 0; group < kGroupCount; ++group) {
-        for (int mix = 0; mix < 1 << kModifierCount; ++mix) {
-            unsigned mods = 0;
-            for (int m = 0; m < kModifierCount; ++m)
-                if (mix & 1 << m) mods |= kModifiers[m];
-            event.state = XkbBuildCoreState(mods, group);
-            int glutKey = GlutKeyOf(&event);
-            if (glutKey >= 0) keyMakes[keycode].set(glutKey);
-        }
-    }
-    keyMakesKnown.set(keycode);
-    return keyMakes[keycode];
+// A key counts as the control it is alone, whatever Shift, Caps Lock or
+// AltGr do to it, unless what it makes under them is a control itself (the
+// French digits come with Shift, the German "/" is Shift+7). Ctrl changes
+// nothing: Ctrl+3 is 3, not the Escape code X makes of it. The keypad goes
+// by Num Lock alone: its digits with it on, its arrows with it off, whoever
+// holds Shift.
+int SlotOfPress(const XKeyEvent& press) {
+    if (mapping.stale) LearnMapping();
+    if (!mapping.keys) return -1;
+    int group = mapping.groupRead[XkbGroupForCoreState(press.state)];
+    unsigned modifiers = press.state & 0xff;
+    KeySym alone = SymOf(press.keycode, modifiers & mapping.numLock, group);
+    if (IsKeypadKey(alone)) return SlotOf(alone);
+    int made = SlotOf(SymOf(press.keycode, modifiers & ~ControlMask, group));
+    if (IsControl(made)) return made;
+    int slot = SlotOf(alone);
+    return slot >= 0 ? slot : made;
 }
-
-// A key event GLUT may hand over, or the window losing the keyboard.
-struct Event {
-    bool loss;
-    bool press;
-    XKeyEvent key;
-    int glutKey;
-    int idleLooks;  // idle steps that found it waiting
-};
-std::deque<Event> events;
-// Only the game's own events come here, and every one goes within two idle
-// steps; the bound holds for a program that never idles (a test).
-const size_t kMostEvents = 256;
 
 // The keyboard may follow the pointer (no window manager gives it to a
 // window, or one that lets it follow): then X sends no focus events as the
@@ -130,106 +138,79 @@ bool TakesTheKeyboardAway(const XEvent& event) {
            KeyboardFollowsPointer();
 }
 
-void ReadEvents() {
+// X tells the keys down as the window gets the keyboard (or the pointer)
+// back: the releases of keys let go meanwhile went elsewhere, and a key held
+// all along is no new press.
+void KeysDownOnReturn(const XKeymapEvent& keymap) {
+    KeyboardKeys down;
+    for (int key = 8; key < kKeyboardKeys; ++key)
+        if (keymap.key_vector[key / 8] & 1 << key % 8) down.set(key);
+    KeyboardKeysDownAre(down);
+}
+
+void Hear(XEvent& event) {
+    switch (event.type) {
+    case KeyPress: PressKey(int(event.xkey.keycode), SlotOfPress(event.xkey)); break;
+    // What the key made then, not now: Shift, Num Lock or the layout may
+    // have changed while it was held.
+    case KeyRelease: ReleaseKey(int(event.xkey.keycode)); break;
+    case KeymapNotify: KeysDownOnReturn(event.xkeymap); break;
+    case MappingNotify: mapping.stale = true; break;
+    default:
+        if (event.type == keyboardEvents) mapping.stale = true;
+        else if (TakesTheKeyboardAway(event)) ClearKeyStates();
+    }
+}
+
+// The connection, with X's keyboard extension, which names what each key
+// makes in each group; or a line on standard error saying why not.
+bool OpenWatch(Display* game) {
+    const char* name = DisplayString(game);
+    watch = XOpenDisplay(name);
+    int opcode, error, major = XkbMajorVersion, minor = XkbMinorVersion;
+    if (watch && XkbQueryExtension(watch, &opcode, &keyboardEvents, &error, &major, &minor)) return true;
+    std::fprintf(stderr,
+                 "pib3: X %s %s: a key pressed or let go under Shift, Caps Lock or Num Lock counts as the "
+                 "character it makes, and one held as the window loses the keyboard stays held until pressed "
+                 "again\n",
+                 watch ? "has no keyboard extension on" : "refuses a second connection to", name);
+    if (watch) XCloseDisplay(watch);
+    watch = nullptr;
+    return false;
+}
+}  // namespace
+
+void ListenToKeys() {
+    Display* game = glXGetCurrentDisplay();
+    watched = glXGetCurrentDrawable();
+    if (!watch && game && watched) OpenWatch(game);
+    ListenToGlutKeys(!watch);
+    if (!watch) return;
+    const unsigned kNewMapping = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+    XkbSelectEvents(watch, XkbUseCoreKbd, kNewMapping, kNewMapping);
+    // A held key repeats as presses alone, each of a key already down.
+    Bool repeatsDetectable;
+    XkbSetDetectableAutoRepeat(watch, True, &repeatsDetectable);
+    XSelectInput(watch, watched,
+                 KeyPressMask | KeyReleaseMask | FocusChangeMask | EnterWindowMask | LeaveWindowMask |
+                     KeymapStateMask);
+    XFlush(watch);
+}
+
+void ReadWindowKeyboard() {
+    if (!watch) return;
     while (XPending(watch)) {
         XEvent event;
         XNextEvent(watch, &event);
-        if (event.type == MappingNotify) {
-            XRefreshKeyboardMapping(&event.xmapping);
-            keyMakesKnown.reset();
-        }
-        Event heard = {};
-        if (event.type == KeyPress || event.type == KeyRelease) {
-            heard.press = event.type == KeyPress;
-            heard.key = event.xkey;
-            heard.glutKey = GlutKeyOf(&event.xkey);
-            if (heard.glutKey < 0) continue;
-        } else if (TakesTheKeyboardAway(event)) {
-            heard.loss = true;
-        } else {
-            continue;
-        }
-        if (events.size() == kMostEvents) events.pop_front();
-        events.push_back(heard);
+        Hear(event);
     }
 }
 
-// The first key event of that kind waiting, or -1.
-int FindEvent(bool press, int glutKey) {
-    for (size_t i = 0; i < events.size(); ++i)
-        if (!events[i].loss && events[i].press == press && events[i].glutKey == glutKey) return int(i);
-    return -1;
-}
-
-// The first character the key makes with no modifier, in the event's layout.
-int CharacterAlone(XKeyEvent key) {
-    key.state = XkbBuildCoreState(0, XkbGroupForCoreState(key.state));
-    char c;
-    return XLookupString(&key, &c, 1, nullptr, nullptr) == 1 ? (unsigned char)c : -1;
-}
-
-// GLUT reads its events before the game hears of them, and X sent this
-// connection the same ones at the same time: the event is here, or is after
-// a round trip. The events before it GLUT handed over already, or dropped
-// (the repeats of a held key).
-bool Hear(bool press, int glutKey, HeardKey* heard) {
-    ReadEvents();
-    int found = FindEvent(press, glutKey);
-    if (found < 0) {
-        XSync(watch, False);
-        ReadEvents();
-        found = FindEvent(press, glutKey);
-    }
-    if (found < 0) return false;
-    for (int i = 0; i < found; ++i) heard->lostBefore = heard->lostBefore || events[i].loss;
-    heard->alone = CharacterAlone(events[found].key);
-    events.erase(events.begin(), events.begin() + found + 1);
-    return true;
-}
-
-bool KeysDownMake(GlutKeys* made) {
-    char keys[32];
-    XQueryKeymap(watch, keys);
-    made->reset();
-    for (unsigned keycode = 8; keycode < 256; ++keycode)
-        if (keys[keycode / 8] & 1 << keycode % 8) *made |= WhatKeyMakes(keycode);
-    return true;
-}
-
-const KeyboardWord kXWord = {Hear, KeysDownMake};
-}  // namespace
-
-void WatchWindowKeyboard() {
-    Display* game = glXGetCurrentDisplay();
-    GLXDrawable window = glXGetCurrentDrawable();
-    if (watch || !game || !window) return;
-    watch = XOpenDisplay(DisplayString(game));
-    if (!watch) {
-        std::fprintf(stderr,
-                     "pib3: X refuses a second connection to %s: a key pressed or let go under Shift, "
-                     "Caps Lock or Num Lock counts as the character it makes, and one held as the window "
-                     "loses the keyboard stays held until pressed again\n",
-                     DisplayString(game));
-        return;
-    }
-    XSelectInput(watch, window, KeyPressMask | KeyReleaseMask | FocusChangeMask | LeaveWindowMask);
-    XFlush(watch);
-    SetKeyboardWord(&kXWord);
-}
-
-void LetGoIfKeyboardLost() {
+void StopWatchingWindowKeyboard() {
     if (!watch) return;
-    int now = ElapsedMs();
-    if (now - lastWatchMs < kWatchPeriodMs) return;
-    lastWatchMs = now;
-    ReadEvents();
-    // A key event GLUT has had a whole pass over its events to hand over,
-    // and has not, is one it dropped.
-    for (Event& e : events) ++e.idleLooks;
-    bool lost = false;
-    while (!events.empty() && (events.front().loss || events.front().idleLooks > 1)) {
-        lost = lost || events.front().loss;
-        events.pop_front();
-    }
-    if (lost) ClearKeyStates();
+    XCloseDisplay(watch);
+    watch = nullptr;
+    if (mapping.keys) XkbFreeKeyboard(mapping.keys, 0, True);
+    mapping = Mapping();
+    ListenToGlutKeys(true);
 }

@@ -1,17 +1,20 @@
-// What GLUT's callbacks leave out about the keyboard, asked of X on a
-// connection of the game's own: which key made each event GLUT hands over,
-// which keys are down now, and when the game's window lost the keyboard.
+// The game's keys as X tells them, on a connection of the game's own: every
+// key event with the key that made it, in the order they happened, and when
+// the window loses the keyboard and gets it back, which GLUT's callbacks do
+// not tell.
 #pragma once
 
-// Opens the connection, watches the window whose GL context is current and
-// gives the key table the keyboard's word; call once the window exists.
-// When X refuses the connection it says so on standard error, and the game
-// goes by GLUT's callbacks alone.
-void WatchWindowKeyboard();
+// Takes the current window's keys from X; where X refuses the connection it
+// says so on standard error, and the game goes by GLUT's callbacks, which
+// hand over characters alone. Call once the window exists.
+void ListenToKeys();
 
-// The idle step's look: when the window lost the keyboard, and GLUT has
-// handed over every key event that came before the loss, every key is let
-// go (a key event GLUT has yet to hand over lets go as it comes). It reads
-// only what the server has already sent, so it never waits, and looks at
-// most every few milliseconds.
-void LetGoIfKeyboardLost();
+// Hands the key table every key event and every loss and return of the
+// keyboard X has sent so far, in order. It reads only what has come, so it
+// never waits; called on every pass of the main loop before anything reads
+// a key, no key comes later than GLUT's callbacks would hand it over.
+void ReadWindowKeyboard();
+
+// Closes the connection, and the game goes by GLUT's callbacks; for the
+// benchmark that weighs the two.
+void StopWatchingWindowKeyboard();

@@ -1,6 +1,6 @@
 // The key table fed by real key events: X's test extension presses keys on a
-// virtual display of this program's own, GLUT hands them to the game's
-// callbacks, and the game asks X about them on its own connection.
+// virtual display of this program's own, and the game reads them on its own
+// connection as each pass of its main loop does.
 
 // gtest first: X's headers define names such as None that its own use.
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -33,16 +34,19 @@ void Nothing() {}
 
 void PointerTo(int px, int py) { XTestFakeMotionEvent(x, -1, px, py, CurrentTime); }
 
-// GLUT hands over every event the server has made so far.
+// A pass of the game's main loop over every event the server has made so far.
 void Settle() {
     XSync(x, False);
     XSync(glXGetCurrentDisplay(), False);
     glutMainLoopEvent();
+    ReadWindowKeyboard();
 }
 
-// The game's window, its keys handed to the game as the start-up does, and
-// the pointer in it: with no window manager the keyboard follows it.
+// The game's window and the pointer in it: with no window manager the
+// keyboard follows it. Its keys are taken as the start-up takes them.
 bool windowOpen = false;
+Window gameWindow = 0;
+Window otherWindow = 0;  // where a window manager may give the keyboard
 void OpenGameWindow() {
     if (windowOpen) return;
     windowOpen = true;
@@ -54,8 +58,10 @@ void OpenGameWindow() {
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Pib^3");
     glutDisplayFunc(Nothing);
-    ListenToKeys();
-    Settle();  // maps the window
+    gameWindow = glXGetCurrentDrawable();
+    otherWindow = XCreateSimpleWindow(x, DefaultRootWindow(x), 700, 500, 100, 100, 0, 0, 0);
+    XMapWindow(x, otherWindow);
+    Settle();  // maps the windows
     PointerTo(300, 200);
     Settle();
 }
@@ -78,23 +84,42 @@ bool NumLockOn() {
     return state.locked_mods & Mod2Mask;
 }
 
-void SetLayout(const char* layout) {
-    std::string command = std::string("setxkbmap -layout ") + layout;
+void SetLayout(std::string layout) {
+    std::replace(layout.begin(), layout.end(), '/', ',');
+    std::string command = "setxkbmap -layout " + layout;
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     Settle();
 }
+
+// A keypad as older keyboard mappings made it, whose Shift turns its arrows
+// into digits with Num Lock off.
+void ShiftMakesKeypadDigits() {
+    const char* command =
+        "xkbcomp -xkb \"$DISPLAY\" - 2>/dev/null | "
+        "sed '/type \"KEYPAD\"/,/};/ s/map\\[NumLock\\]= Level2;/& map[Shift]= Level2;/' | "
+        "xkbcomp - \"$DISPLAY\" 2>/dev/null";
+    ASSERT_EQ(std::system(command), 0) << command;
+    Settle();
+}
+
+// As a window manager gives the keyboard to a window, or lets it follow the
+// pointer.
+void FocusOn(Window w) { XSetInputFocus(x, w, w == PointerRoot ? RevertToPointerRoot : RevertToParent, CurrentTime); }
 
 std::set<std::string> keysHeld;
 
 void Step(const std::string& st) {
     if (st == "out") return PointerTo(900, 700);
     if (st == "in") return PointerTo(300, 200);
-    if (st[0] == '@') return SetLayout(st.c_str() + 1);
+    if (st[0] == '@') return SetLayout(st.substr(1));
+    if (st[0] == '#') return (void)XkbLockGroup(x, XkbUseCoreKbd, unsigned(st[1] - '0'));
+    if (st == "%shiftdigits") return ShiftMakesKeypadDigits();
+    if (st == "focus") return FocusOn(gameWindow);
+    if (st == "away") return FocusOn(otherWindow);
     if (st == "idle" || st == "hold") {
         for (int i = 0; i < (st == "idle" ? 3 : 30); ++i) {
             if (st == "hold") usleep(33000);
             Settle();
-            LetGoIfKeyboardLost();
         }
         return;
     }
@@ -106,12 +131,14 @@ void Step(const std::string& st) {
     down ? (void)keysHeld.insert(name) : (void)keysHeld.erase(name);
 }
 
-// Steps, each after GLUT handed over the one before: a key by its X name, +
-// to press or - to let go; "out" and "in" take the pointer, and with it the
-// keyboard, off the window and back; "idle" is three of the idle step's
-// looks, "hold" a second of them, past the keyboard's repeat delay; @ and a
-// layout name sets the layout. Steps joined by commas are sent before GLUT
-// hands any over.
+// Steps, each after a pass of the main loop over the one before: a key by its
+// X name, + to press or - to let go; "out" and "in" take the pointer off the
+// window and back (and the keyboard, when it follows the pointer); "focus"
+// and "away" give the keyboard to the window and to another, as a window
+// manager does; "idle" is three passes, "hold" a second of them, past the
+// keyboard's repeat delay; @ and a layout name sets the layout (its groups
+// parted by /), # and a number locks that group of it. Steps joined by
+// commas are sent before the game reads any.
 void Play(const std::string& steps) {
     std::istringstream tokens(steps);
     for (std::string token; tokens >> token;) {
@@ -125,6 +152,8 @@ void LetGoOfEverything() {
     for (const std::string& name : std::set<std::string>(keysHeld)) Play(name + "-");
     if (NumLockOn()) Play("NMLK+ NMLK-");
     PointerTo(300, 200);
+    FocusOn(PointerRoot);
+    XkbLockGroup(x, XkbUseCoreKbd, 0);
     SetLayout("us");
     ClearKeyStates();
 }
@@ -135,9 +164,10 @@ struct Case {
     const char* held;  // every character slot held after them; L and U the left and up arrows
 };
 
-// Keys by their X names: LFSH, RTSH the Shifts, NMLK Num Lock, AE01 to AE10
-// the digits row, AB01 z, AB02 x, AB09 the full stop (on a US keyboard), KP4,
-// KP7, KP8 the keypad's, UP the up arrow.
+// Keys by their X names: LFSH, RTSH the Shifts, LCTL Ctrl, NMLK Num Lock,
+// AE01 to AE10 the digits row, AB01 z, AB02 x, AB03 c, AB09 the full stop,
+// AB10 the slash, AD11 [ (on a US keyboard), KP4, KP7, KP8 the keypad's, UP
+// and LEFT the arrows.
 const Case kCases[] = {
     {"US: Shift+. fires, let go under Shift", "LFSH+ AB09+", "."},
     {"US: . let go under Shift", "LFSH+ AB09+ AB09- LFSH-", ""},
@@ -150,6 +180,25 @@ const Case kCases[] = {
     {"two sevens hold 7 until both are up", "NMLK+ NMLK- AE07+ KP7+ AE07-", "7"},
     {"the keyboard lost and back, x pressed at once", "AB01+ out,AB01-,in,AB02+ idle", "x"},
     {"a held key repeating, then the keyboard lost", "AB01+ hold out,AB01-,in idle", ""},
+    {"a key held across the keyboard's loss, repeating, counts only pressed again", "AB01+ out in hold", ""},
+    {"the keyboard following the pointer out", "AB01+ out", ""},
+    {"the keyboard given to another window", "focus AB01+ away", ""},
+    {"the keyboard given to another window and back, x pressed at once", "focus AB01+ away,AB01-,focus,AB02+ idle", "x"},
+    {"the pointer leaving while the window holds the keyboard", "focus AB01+ out", "z"},
+    {"seven events before the game reads any", "AB01+,AB02+,AB03+,AE01+,AE02+,AE03+,AB01-", "xc123"},
+    {"the up arrow let go while keypad 8 is held as 8", "NMLK+ NMLK- KP8+ UP+ UP-", "8"},
+    {"the left arrow let go while keypad 4 is held as 4", "NMLK+ NMLK- KP4+ LEFT+ LEFT-", "4"},
+    {"8 let go while keypad 8 is held as the up arrow", "AE08+ KP8+ AE08-", "U"},
+    {"keypad 7 and 8 under Shift with Num Lock on: 7 and 8", "NMLK+ NMLK- LFSH+ KP7+ KP8+", "78"},
+    {"keypad 7 and 8 under Shift with Num Lock off: Home and the up arrow", "LFSH+ KP7+ KP8+", "U"},
+    {"the same where Shift makes the keypad's digits", "%shiftdigits LFSH+ KP7+ KP8+", "U"},
+    {"Ctrl+3 is 3, Ctrl+[ is [, and neither quits", "LCTL+ AE03+ AD11+", "3["},
+    {"us,ru: . let go beside /", "@us/ru AB09+ AB10+ AB09-", "/"},
+    {"us,ru in its Cyrillic group: z, . and / as in the first", "@us/ru #1 AB01+ AB09+ AB10+", "z./"},
+    {"z let go after the group turned Cyrillic", "@us/ru AB01+ #1 AB01-", ""},
+    {"z let go after the layout turned Cyrillic", "AB01+ @ru AB01-", ""},
+    {"ru alone plays by what its keys make: the slash key is .", "@ru AB10+", "."},
+    {"fr,us: & in the first group, 2 in the second", "@fr/us AE01+ #1 AE02+", "&2"},
 };
 
 int HeldSlot(char c) { return c == 'L' ? int(kKeyLeft) : c == 'U' ? int(kKeyUp) : (unsigned char)c; }
@@ -164,7 +213,7 @@ class XKeyboard : public ::testing::Test {
         ASSERT_TRUE(XTestQueryExtension(x, &event, &error, &major, &minor));
         SetClockSource(DrivenClock);
         OpenGameWindow();
-        WatchWindowKeyboard();
+        ListenToKeys();
     }
 };
 
@@ -190,7 +239,7 @@ TEST(XKeyboardClientLimit, AGameThatCannotWatchTheKeyboardSaysSoAndPlaysOn) {
     std::vector<Display*> taken;
     for (Display* d; taken.size() < 4096 && (d = XOpenDisplay(nullptr));) taken.push_back(d);
     testing::internal::CaptureStderr();
-    WatchWindowKeyboard();
+    ListenToKeys();
     std::string said = testing::internal::GetCapturedStderr();
     for (Display* d : taken) XCloseDisplay(d);
     EXPECT_NE(said.find("pib3: X refuses a second connection"), std::string::npos) << said;

@@ -1,16 +1,14 @@
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <stdexcept>
 #include <sstream>
 #include <string>
 
 #include "core/keys.h"
 #include "test_support.h"
 
-// KeyboardDown posts a redisplay, which needs GLUT set up. Without the
-// keyboard's word a release clears its own character's slot.
+// KeyboardDown posts a redisplay, which needs GLUT set up. GLUT's callbacks
+// hand over characters: a release lets go of the character it comes as.
 TEST(Keys, LettersCountSmallOrCapitalAndRepeatIsHarmless) {
     ASSERT_TRUE(EnsureGlContext());
     ClearKeyStates();
@@ -25,85 +23,53 @@ TEST(Keys, LettersCountSmallOrCapitalAndRepeatIsHarmless) {
 }
 
 namespace {
-// A keyboard as X tells it: the characters each key makes, the first of them
-// alone, and the special keys (L left, U up, H Home).
-struct FakeKey {
-    char key;
-    const char* characters;
-    const char* specials;
-};
-const FakeKey kFakeKeys[] = {
-    {'a', "aA", ""}, {'z', "zZ\x1a", ""}, {'x', "xX\x18", ""}, {',', ",<", ""}, {'0', "0)", ""},
-    {'1', "&1", ""}, {'k', "7", "H"},     {'8', "8", "U"},     {'L', "", "L"},  {'U', "", "U"},
-};  // 1: the French 1; k, 8: the keypad's
-std::string keysDown;
-char keyOfEvent;
-
-const FakeKey& Fake(char key) {
-    for (const FakeKey& k : kFakeKeys)
-        if (k.key == key) return k;
-    throw std::out_of_range(std::string("no fake key ") + key);
-}
-
-int SpecialOf(char s) { return kGlutSpecial + (s == 'L' ? GLUT_KEY_LEFT : s == 'U' ? GLUT_KEY_UP : GLUT_KEY_HOME); }
-
-bool FakeHear(bool, int, HeardKey* heard) {
-    heard->alone = Fake(keyOfEvent).characters[0] ? (unsigned char)Fake(keyOfEvent).characters[0] : -1;
-    return true;
-}
-
-bool FakeKeysDownMake(GlutKeys* made) {
-    made->reset();
-    for (char key : keysDown) {
-        for (const char* c = Fake(key).characters; *c; ++c) made->set((unsigned char)*c);
-        for (const char* s = Fake(key).specials; *s; ++s) made->set(SpecialOf(*s));
-    }
-    return true;
-}
-const KeyboardWord kFakeWord = {FakeHear, FakeKeysDownMake};
-
-// Steps: the key, + or -, then what GLUT hands over (# and L, U or H for a
-// special key); W+ hides the window, W- covers it. held: every slot set after them (L and U for the arrows).
+// Keys by name, A to Z, each a number of its own. Steps: a key, + and the
+// slot its press sets (none, a character, or ^ { } for the up, left and
+// right arrows), or - to let it go; "=" and the keys down as the keyboard
+// comes back; "!" a loss of the keyboard; W+ hides the window, W- covers it.
+// held: every slot set after them.
 const char* const kKeyCases[][3] = {
-    {"a let go as A (Shift or Caps Lock meanwhile)", "a+a a-A", ""},
-    {", and 0 let go as < and ), the French 1 as &", ",+, 0+0 1+1 ,-< 0-) 1-&", ""},
-    {"z let go as Z, x still held", "z+z x+x z-Z", "x"},
-    {"keypad 7 let go as Home", "k+7 k-#H", ""},
-    {"z typed with Ctrl counts, x let go with Ctrl", "z+\x1a x+x x-\x18", "z"},
-    {"left arrow let go, z still held", "z+z L+#L L-#L", "z"},
-    {"keypad 8 let go as the up arrow, the up arrow held", "U+#U 8+8 8-#U", "U"},
-    {"window covered keeps its keys", "z+z W-", "z"},
-    {"window hidden lets go", "z+z W+", ""},
+    {"a release lets go of what its own press set", "A+. B+/ A-", "/"},
+    {"two keys that set one slot hold it until both are up", "A+7 B+7 A-", "7"},
+    {"a key that set nothing lets go of nothing, nor does a key not down", "A+8 B+ B- C-", "8"},
+    {"a key repeating changes nothing", "A+7 A+8", "7"},
+    {"the right arrow pressed under the left sets nothing, and counts pressed again", "A+{ B+} A- B- B+}", "}"},
+    {"the keyboard back: a key let go meanwhile is let go", "A+x B+z =BC", "z"},
+    {"the keyboard back: a key held all along counts only pressed again", "=C C+c", ""},
+    {"the keyboard back: held all along, let go and pressed again", "=C C+c C- C+c", "c"},
+    {"a loss lets go of everything, and a key pressed after it counts", "A+x B+z ! A+x", "x"},
+    {"window covered keeps its keys", "A+z W-", "z"},
+    {"window hidden lets go", "A+z W+", ""},
 };
 
-int HeldSlot(char c) { return c == 'L' ? int(kKeyLeft) : c == 'U' ? int(kKeyUp) : (unsigned char)c; }
+int SlotNamed(char c) { return c == '^' ? int(kKeyUp) : c == '{' ? int(kKeyLeft) : c == '}' ? int(kKeyRight) : (unsigned char)c; }
 }  // namespace
 
-TEST(Keys, EveryKeyCountsAsItselfWhateverCharacterItComesAs) {
-    ASSERT_TRUE(EnsureGlContext());
-    SetKeyboardWord(&kFakeWord);
+TEST(Keys, AReleaseLetsGoOfWhatItsOwnPressSet) {
     for (const auto& k : kKeyCases) {
         ClearKeyStates();
-        keysDown.clear();
         std::istringstream steps(k[1]);
         for (std::string st; steps >> st;) {
-            bool down = st.size() > 1 && st[1] == '+';
-            if (st[0] == 'W') {
-                WindowStatus(down ? GLUT_HIDDEN : GLUT_FULLY_COVERED);
-                continue;
+            if (st == "!") {
+                ClearKeyStates();
+            } else if (st[0] == '=') {
+                KeyboardKeys down;
+                for (char key : st.substr(1)) down.set(key);
+                KeyboardKeysDownAre(down);
+            } else if (st[0] == 'W') {
+                WindowStatus(st[1] == '+' ? GLUT_HIDDEN : GLUT_FULLY_COVERED);
+            } else if (st[1] == '+') {
+                PressKey(st[0], st.size() > 2 ? SlotNamed(st[2]) : -1);
+            } else {
+                ReleaseKey(st[0]);
             }
-            down ? keysDown += st[0] : keysDown.erase(keysDown.find(st[0]), 1);
-            keyOfEvent = st[0];
-            if (st[2] == '#') (down ? SpecialDown : SpecialUp)(SpecialOf(st[3]) - kGlutSpecial, 0, 0);
-            else (down ? KeyboardDown : KeyboardUp)((unsigned char)st[2], 0, 0);
         }
         for (int slot = 1; slot < kKeySlotCount; ++slot) {
             bool held = false;
-            for (const char* h = k[2]; *h; ++h) held = held || HeldSlot(*h) == slot;
+            for (const char* h = k[2]; *h; ++h) held = held || SlotNamed(*h) == slot;
             EXPECT_EQ(IsKeyDown(slot), held) << k[0] << ": slot " << slot;
         }
     }
-    SetKeyboardWord(nullptr);
 }
 
 TEST(Keys, LeftAndRightArrowsExcludeEachOther) {
@@ -115,6 +81,7 @@ TEST(Keys, LeftAndRightArrowsExcludeEachOther) {
     SpecialUp(GLUT_KEY_RIGHT, 0, 0);
     EXPECT_EQ(IsKeyDown(kKeyRight), 0);
     EXPECT_EQ(IsKeyDown(kKeyLeft), 0);  // counts only once pressed again
+    SpecialUp(GLUT_KEY_LEFT, 0, 0);
     SpecialDown(GLUT_KEY_LEFT, 0, 0);
     EXPECT_EQ(IsKeyDown(kKeyLeft), 1);
     SpecialDown(GLUT_KEY_RIGHT, 0, 0);
