@@ -19,12 +19,20 @@ set -euo pipefail
 dir=$(mktemp -d "${TMPDIR:-/tmp}/pib-display.XXXXXX")
 server=""
 command=""
+# A run that never got as far as the command has tested nothing, and must
+# not pass for one that did.
 finish() {
+  local status=$?
+  if [ -z "$command" ] && [ "$status" -eq 0 ]; then
+    echo "virtual_display: exits without running its command" >&2
+    status=1
+  fi
   if [ -n "$server" ]; then
     kill "$server" 2>/dev/null || true
     wait "$server" 2>/dev/null || true
   fi
   rm -rf "$dir"
+  exit "$status"
 }
 # Ends the command and all it started (its session), then exits; the exit
 # handler takes the server down. TERM even for an INT: a command started in
@@ -56,8 +64,16 @@ server=$!
 number=""
 read -r number <"$dir/number" || true
 if [ -z "$number" ]; then
-  echo "virtual_display: the X server did not start:" >&2
-  cat "$dir/server.log" >&2
+  # Its log goes with the folder, so the reason is told on the one line:
+  # Xvfb gives it after "Fatal server error:", over lines marked (EE) and
+  # after its usage when an option is wrong; anything else, by its last line.
+  why=$(sed 's/(EE)//g' "$dir/server.log" | tr -s ' \t\n' ' ')
+  case $why in
+    *"Fatal server error:"*) why=${why##*Fatal server error:} ;;
+    *) why=$(grep -v '^[[:space:]]*$' "$dir/server.log" | tail -n 1 || true) ;;
+  esac
+  read -r why <<<"$why" || true
+  echo "virtual_display: the X server did not start: ${why:-it said nothing}" >&2
   exit 1
 fi
 

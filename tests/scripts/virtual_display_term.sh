@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A HUP, INT or TERM to the virtual display script ends it within a second
 # with status 128 + the signal's number, with its command, the command's
-# child and the X server; its folder goes. Whatever the outcome, no process
-# this test started outlives it.
+# child and the X server; its folder goes. A server that cannot start, or a
+# script that exits before it runs its command, fails with one line saying
+# which, and leaves no process and no folder. Whatever the outcome, no
+# process this test started outlives it.
 # Usage: virtual_display_term.sh path/to/virtual_display.sh
 set -uo pipefail
 tmp=$(mktemp -d)
@@ -11,10 +13,9 @@ tmp=$(mktemp -d)
 # the display script ever got as far as telling of it: at the end, however
 # it comes, each of them is killed.
 mark="PIB_DISPLAY_TERM_TEST=$tmp"
+marked() { grep -lzxF "$mark" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3; }
 end() {
-  grep -lzxF "$mark" /proc/[0-9]*/environ 2>/dev/null | while IFS=/ read -r _ _ pid _; do
-    kill -KILL "$pid" 2>/dev/null
-  done
+  for pid in $(marked); do kill -KILL "$pid" 2>/dev/null; done
   rm -rf "$tmp"
 }
 trap end EXIT
@@ -44,3 +45,24 @@ for case in HUP:129 INT:130 TERM:143; do
   [ "$status" -eq "${case#*:}" ] || fail "$signal: exited with $status, not ${case#*:}"
   ! compgen -G "$tmp/pib-display.*" >/dev/null || fail "$signal: left its folder behind"
 done
+
+# An Xvfb that gives up as the real one does, its reason after the (EE)
+# lines; and a copy of the script that exits, with 0, just before it would
+# start its command.
+mkdir "$tmp/bin"
+printf '%s\n' '#!/bin/sh' 'printf "(EE)\nFatal server error:\n(EE) no screens found(EE)\n" >&2' 'exit 1' >"$tmp/bin/Xvfb"
+chmod +x "$tmp/bin/Xvfb"
+sed '/setsid "\$@"/i exit 0' "$1" >"$tmp/no_command.sh"
+! cmp -s "$1" "$tmp/no_command.sh" || fail "no line of the script starts its command"
+while IFS='|' read -r how path script said; do
+  out=$(TMPDIR="$tmp" env "$mark" PATH="$path" bash "$script" touch "$tmp/ran" 2>&1)
+  status=$?
+  [ "$status" -ne 0 ] || fail "$how: exited with 0"
+  [ "$out" = "$said" ] || fail "$how: said \"$out\", not \"$said\""
+  [ ! -e "$tmp/ran" ] || fail "$how: ran the command"
+  [ -z "$(marked)" ] || fail "$how: left process $(marked) running"
+  ! compgen -G "$tmp/pib-display.*" >/dev/null || fail "$how: left its folder behind"
+done <<CASES
+no server|$tmp/bin:$PATH|$1|virtual_display: the X server did not start: no screens found
+no command|$PATH|$tmp/no_command.sh|virtual_display: exits without running its command
+CASES
