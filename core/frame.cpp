@@ -119,6 +119,8 @@ void InitGraphics() {
 }
 
 void Display() {
+    // The first call of each pass of the main loop after GLUT reads its
+    // events: keys read here come when its callbacks would have set them.
     ReadWindowKeyboard();
     if (++frameCounter8 == 8) frameCounter8 = 0;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -167,7 +169,6 @@ void Reshape(int width, int height) {
 }
 
 void Idle() {
-    ReadWindowKeyboard();
     if (gameState == kStateGetReady) IdleGetReady();
     else if (gameState == kStatePlay) IdlePlay();
     else if (gameState == kStateMenus) IdleMenu();

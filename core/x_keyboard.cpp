@@ -17,7 +17,6 @@ namespace {
 // of its own on which X sends the key events with their keys, and the focus
 // and pointer crossings, all in the order they happened.
 Display* watch = nullptr;
-GLXDrawable watched = 0;
 // X's keyboard extension tells of a new mapping in events of its own.
 int keyboardEvents = -1;
 
@@ -182,8 +181,8 @@ bool OpenWatch(Display* game) {
 
 void ListenToKeys() {
     Display* game = glXGetCurrentDisplay();
-    watched = glXGetCurrentDrawable();
-    if (!watch && game && watched) OpenWatch(game);
+    GLXDrawable window = glXGetCurrentDrawable();
+    if (!watch && game && window) OpenWatch(game);
     ListenToGlutKeys(!watch);
     if (!watch) return;
     const unsigned kNewMapping = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
@@ -191,7 +190,7 @@ void ListenToKeys() {
     // A held key repeats as presses alone, each of a key already down.
     Bool repeatsDetectable;
     XkbSetDetectableAutoRepeat(watch, True, &repeatsDetectable);
-    XSelectInput(watch, watched,
+    XSelectInput(watch, window,
                  KeyPressMask | KeyReleaseMask | FocusChangeMask | EnterWindowMask | LeaveWindowMask |
                      KeymapStateMask);
     XFlush(watch);
