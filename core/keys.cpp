@@ -34,8 +34,15 @@ int SpecialSlot(int key) {
 // GLUT hands over characters, not keys. A letter counts whether it comes
 // small, capital (Shift, Caps Lock) or as the control code Ctrl makes of it;
 // Backspace, Tab and Return make the codes of Ctrl+h, i and m themselves, so
-// those stay as they come.
+// those stay as they come. Under Ctrl, X makes 0 of 2, the codes from Escape
+// (27) to 31 of 3 to 7 and 127 of 8: those count as the digits, so Ctrl+3 is
+// no Escape. The punctuation whose codes they share (Ctrl+space, [ and /
+// among them) counts as that digit too.
+bool IsCodeOfCtrlDigit(unsigned char key) { return key == 0 || (key >= 27 && key <= 31) || key == 127; }
+
 int CharacterSlot(unsigned char key) {
+    if (IsCodeOfCtrlDigit(key) && (glutGetModifiers() & GLUT_ACTIVE_CTRL))
+        return key == 0 ? '2' : key == 127 ? '8' : key - 27 + '3';
     if (key >= 'A' && key <= 'Z') return key - 'A' + 'a';
     if (key >= 1 && key <= 26 && key != '\b' && key != '\t' && key != '\r') return key - 1 + 'a';
     return key;
