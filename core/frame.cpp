@@ -119,8 +119,7 @@ void InitGraphics() {
 }
 
 void Display() {
-    // The first call of each pass of the main loop after GLUT reads its
-    // events: keys read here come when its callbacks would have set them.
+    // The first call of a pass after GLUT reads its events, when it draws.
     ReadWindowKeyboard();
     if (++frameCounter8 == 8) frameCounter8 = 0;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -169,6 +168,9 @@ void Reshape(int width, int height) {
 }
 
 void Idle() {
+    // GLUT skips the display of a window it believes hidden, and a covered
+    // window may still have the keyboard: the keys are read on every pass.
+    ReadWindowKeyboard();
     if (gameState == kStateGetReady) IdleGetReady();
     else if (gameState == kStatePlay) IdlePlay();
     else if (gameState == kStateMenus) IdleMenu();

@@ -19,6 +19,9 @@ namespace {
 Display* watch = nullptr;
 // X's keyboard extension tells of a new mapping in events of its own.
 int keyboardEvents = -1;
+Window window = None;  // the game's
+bool pointerInside = false;
+bool reaches = false;  // the keyboard reaches the window
 
 // The keyboard's mapping, a copy of the game's own fetched again at the
 // first press after X says it changed (a layout switched or loaded), with
@@ -118,23 +121,66 @@ int SlotOfPress(const XKeyEvent& press) {
     return slot >= 0 ? slot : made;
 }
 
-// The keyboard may follow the pointer (no window manager gives it to a
-// window, or one that lets it follow): then X sends no focus events as the
-// pointer comes and goes, and the pointer leaving takes the keyboard along.
-bool KeyboardFollowsPointer() {
+// Whether `inner` is `outer` or lies inside it. A window X has destroyed
+// since it was named lies inside nothing.
+bool IsWithin(Window inner, Window outer) {
+    for (Window w = inner; w != None;) {
+        if (w == outer) return true;
+        Window root, parent, *children = nullptr;
+        unsigned count;
+        if (!XQueryTree(watch, w, &root, &parent, &children, &count)) return false;
+        if (children) XFree(children);
+        w = parent;
+    }
+    return false;
+}
+
+// The questions asked of windows that may go at any moment, whose errors are
+// answers here and must not end the game as X's default handler would.
+XErrorHandler othersHandler = nullptr;
+int IgnoreWatchErrors(Display* display, XErrorEvent* error) {
+    return display == watch ? 0 : othersHandler(display, error);
+}
+struct WatchErrorsIgnored {
+    WatchErrorsIgnored() { othersHandler = XSetErrorHandler(IgnoreWatchErrors); }
+    ~WatchErrorsIgnored() {
+        XSync(watch, False);
+        XSetErrorHandler(othersHandler);
+    }
+};
+
+// The keyboard reaches the window when the focus is on it (or inside it), or
+// when the focus lets the keyboard follow the pointer (PointerRoot, or a
+// window that holds the game's, as the root window does when X puts the focus
+// there itself) and the pointer is in the window.
+bool KeyboardReachesWindow() {
+    WatchErrorsIgnored quiet;
     Window focus;
     int revertTo;
     XGetInputFocus(watch, &focus, &revertTo);
-    return focus == PointerRoot;
+    if (focus == None) return false;
+    if (focus != PointerRoot && IsWithin(focus, window)) return true;
+    return (focus == PointerRoot || IsWithin(window, focus)) && pointerInside;
 }
 
-// Focus or pointer passing into a window inside the game's is no loss.
-bool TakesTheKeyboardAway(const XEvent& event) {
-    if (event.type == FocusOut) return event.xfocus.detail != NotifyInferior;
-    if (event.type != LeaveNotify) return false;
-    const XCrossingEvent& leave = event.xcrossing;
-    return leave.mode == NotifyNormal && leave.detail != NotifyInferior && leave.focus &&
-           KeyboardFollowsPointer();
+// Whether the pointer is in the window now, for the start; from then on the
+// crossings tell it.
+bool PointerIsInWindow() {
+    WatchErrorsIgnored quiet;
+    Window w = DefaultRootWindow(watch), root, child;
+    int rootX, rootY, x, y;
+    unsigned mask;
+    while (w != window && XQueryPointer(watch, w, &root, &child, &rootX, &rootY, &x, &y, &mask) && child != None)
+        w = child;
+    return w == window;
+}
+
+// Worked out again at every change of focus and crossing of the pointer: as
+// the keyboard goes, every key held is let go, as the releases go elsewhere.
+void KeyboardMayHaveMoved() {
+    bool now = KeyboardReachesWindow();
+    if (reaches && !now) ClearKeyStates();
+    reaches = now;
 }
 
 // X tells the keys down as the window gets the keyboard (or the pointer)
@@ -149,15 +195,35 @@ void KeysDownOnReturn(const XKeymapEvent& keymap) {
 
 void Hear(XEvent& event) {
     switch (event.type) {
-    case KeyPress: PressKey(int(event.xkey.keycode), SlotOfPress(event.xkey)); break;
+    // A key that reaches the window while X says the keyboard does not (the
+    // pointer held by another program's grab) counts for nothing: its
+    // release may go anywhere.
+    case KeyPress:
+        if (reaches) PressKey(int(event.xkey.keycode), SlotOfPress(event.xkey));
+        break;
     // What the key made then, not now: Shift, Num Lock or the layout may
     // have changed while it was held.
     case KeyRelease: ReleaseKey(int(event.xkey.keycode)); break;
     case KeymapNotify: KeysDownOnReturn(event.xkeymap); break;
     case MappingNotify: mapping.stale = true; break;
+    // Crossings of any mode: a pointer that leaves as another program grabs
+    // it sends the window nothing more until the grab ends, wherever it goes
+    // meanwhile. Into a window inside the game's is no leaving.
+    case EnterNotify:
+    case LeaveNotify:
+        pointerInside = event.type == EnterNotify || event.xcrossing.detail == NotifyInferior;
+        KeyboardMayHaveMoved();
+        break;
+    // Another program grabbing the keyboard takes it whatever the focus:
+    // X tells the window as if the focus went to the grab, and gives it back
+    // as if it came home.
+    case FocusOut:
+        if (event.xfocus.mode == NotifyGrab) ClearKeyStates();
+        KeyboardMayHaveMoved();
+        break;
+    case FocusIn: KeyboardMayHaveMoved(); break;
     default:
         if (event.type == keyboardEvents) mapping.stale = true;
-        else if (TakesTheKeyboardAway(event)) ClearKeyStates();
     }
 }
 
@@ -181,7 +247,7 @@ bool OpenWatch(Display* game) {
 
 void ListenToKeys() {
     Display* game = glXGetCurrentDisplay();
-    GLXDrawable window = glXGetCurrentDrawable();
+    window = glXGetCurrentDrawable();
     if (!watch && game && window) OpenWatch(game);
     ListenToGlutKeys(!watch);
     if (!watch) return;
@@ -193,7 +259,10 @@ void ListenToKeys() {
     XSelectInput(watch, window,
                  KeyPressMask | KeyReleaseMask | FocusChangeMask | EnterWindowMask | LeaveWindowMask |
                      KeymapStateMask);
-    XFlush(watch);
+    // Asked once the events are on their way, so that no change falls between.
+    XSync(watch, False);
+    pointerInside = PointerIsInWindow();
+    reaches = KeyboardReachesWindow();
 }
 
 void ReadWindowKeyboard() {

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 #include <cstring>
 #include <set>
 #include <sstream>
@@ -24,13 +25,20 @@
 #include "core/keys.h"
 #include "core/x_keyboard.h"
 #include "support/clock.h"
+#include "support/helpers.h"
+
+void ShowGameAtTitle();  // game_loop.cpp
+void RunGamePass();
 
 namespace {
 Display* x = nullptr;  // the test's own connection, which presses the keys
 int now = 0;
 int DrivenClock() { return now += 20; }
 
-void Nothing() {}
+// No key may end the game: its exit fails the case that made it.
+[[noreturn]] void QuitFails(int code) {
+    throw std::runtime_error("the game quit with code " + std::to_string(code));
+}
 
 void PointerTo(int px, int py) { XTestFakeMotionEvent(x, -1, px, py, CurrentTime); }
 
@@ -38,8 +46,7 @@ void PointerTo(int px, int py) { XTestFakeMotionEvent(x, -1, px, py, CurrentTime
 void Settle() {
     XSync(x, False);
     XSync(glXGetCurrentDisplay(), False);
-    glutMainLoopEvent();
-    ReadWindowKeyboard();
+    RunGamePass();
 }
 
 // The game's window and the pointer in it: with no window manager the
@@ -47,6 +54,7 @@ void Settle() {
 bool windowOpen = false;
 Window gameWindow = 0;
 Window otherWindow = 0;  // where a window manager may give the keyboard
+Window coverWindow = 0;  // over the game's, as a panel or a notice kept on top
 void OpenGameWindow() {
     if (windowOpen) return;
     windowOpen = true;
@@ -57,10 +65,12 @@ void OpenGameWindow() {
     glutInitWindowSize(600, 450);
     glutInitWindowPosition(0, 0);
     glutCreateWindow("Pib^3");
-    glutDisplayFunc(Nothing);
+    ShowGameAtTitle();
+    SetExitHandler(QuitFails);
     gameWindow = glXGetCurrentDrawable();
     otherWindow = XCreateSimpleWindow(x, DefaultRootWindow(x), 700, 500, 100, 100, 0, 0, 0);
     XMapWindow(x, otherWindow);
+    coverWindow = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 800, 600, 0, 0, 0);
     Settle();  // maps the windows
     PointerTo(300, 200);
     Settle();
@@ -114,6 +124,13 @@ void Step(const std::string& st) {
     if (st == "%shiftdigits") return Run(kShiftMakesKeypadDigits);
     if (st == "focus") return FocusOn(gameWindow);
     if (st == "away") return FocusOn(otherWindow);
+    if (st == "root") return FocusOn(DefaultRootWindow(x));
+    if (st == "cover") return (void)XMapRaised(x, coverWindow);
+    if (st == "grab")
+        return (void)XGrabPointer(x, DefaultRootWindow(x), False, 0, GrabModeAsync, GrabModeAsync, None, None,
+                                  CurrentTime);
+    if (st == "ungrab") return (void)XUngrabPointer(x, CurrentTime);
+    if (st == "take") return (void)XGrabKeyboard(x, otherWindow, False, GrabModeAsync, GrabModeAsync, CurrentTime);
     if (st == "idle" || st == "hold") {
         for (int i = 0; i < (st == "idle" ? 3 : 30); ++i) {
             if (st == "hold") usleep(33000);
@@ -133,7 +150,10 @@ void Step(const std::string& st) {
 // X name, + to press or - to let go; "out" and "in" take the pointer off the
 // window and back (and the keyboard, when it follows the pointer); "focus"
 // and "away" give the keyboard to the window and to another, as a window
-// manager does; "idle" is three passes, "hold" a second of them, past the
+// manager does; "root" gives it to the root window, as X does when the
+// window that had it goes; "cover" puts another window over the game's;
+// "grab" and "ungrab" take the pointer for another program and give it
+// back, "take" the keyboard; "idle" is three passes, "hold" a second of them, past the
 // keyboard's repeat delay; @ and a layout name sets the layout (its groups
 // parted by /), # and a number locks that group of it. Steps joined by
 // commas are sent before the game reads any.
@@ -149,6 +169,9 @@ void Play(const std::string& steps) {
 void LetGoOfEverything() {
     for (const std::string& name : std::set<std::string>(keysHeld)) Play(name + "-");
     if (NumLockOn()) Play("NMLK+ NMLK-");
+    XUngrabPointer(x, CurrentTime);
+    XUngrabKeyboard(x, CurrentTime);
+    XUnmapWindow(x, coverWindow);
     PointerTo(300, 200);
     FocusOn(PointerRoot);
     XkbLockGroup(x, XkbUseCoreKbd, 0);
@@ -182,6 +205,13 @@ const Case kCases[] = {
     {"the keyboard following the pointer out", "AB01+ out", ""},
     {"the keyboard given to another window", "focus AB01+ away", ""},
     {"the pointer leaving while the window holds the keyboard", "focus AB01+ out", "z"},
+    {"a key let go and one pressed under a window covering the game's, which keeps the keyboard",
+     "focus AB01+ cover AB01- AB02+", "x"},
+    {"the keyboard on the root window, following the pointer out", "root AB01+ out", ""},
+    {"the pointer leaving under another program's grab", "AB01+ grab out", ""},
+    {"the keyboard taken by another program's grab, a key let go meanwhile", "focus AB01+ take AB01-", ""},
+    {"the grab given back over the window: z held across counts only pressed again, x counts",
+     "AB01+ grab out in ungrab AB02+ hold", "x"},
     {"seven events before the game reads any", "AB01+,AB02+,AB03+,AE01+,AE02+,AE03+,AB01-", "xc123"},
     {"keypad 8 and 4 under Shift with Num Lock on are 8 and 4, kept as the arrows go", "NMLK+ NMLK- LFSH+ KP8+ KP4+ UP+ LEFT+ UP- LEFT-", "84"},
     {"keypad 7 and 8 under Shift with Num Lock off, where Shift makes its digits: Home and the up arrow", "%shiftdigits LFSH+ KP7+ KP8+", "U"},
@@ -237,4 +267,10 @@ TEST(XKeyboardClientLimit, AGameThatCannotWatchTheKeyboardSaysSoAndPlaysOn) {
     EXPECT_EQ(IsKeyDown('a'), 1);
     Play("AC01- LFSH-");
     EXPECT_EQ(IsKeyDown('a'), 0);
+    // Ctrl turns the digits into control codes, 3 into the Escape code: each
+    // still counts as its digit, and none quits.
+    Play("LCTL+ AE02+ AE03+ AE04+ AE08+");
+    for (char digit : std::string("2348")) EXPECT_EQ(IsKeyDown(digit), 1) << "Ctrl+" << digit;
+    Play("AE02- AE03- AE04- AE08- LCTL-");
+    for (char digit : std::string("2348")) EXPECT_EQ(IsKeyDown(digit), 0) << "Ctrl+" << digit;
 }
