@@ -38,9 +38,8 @@ chmod +x "$tmp/bin/ctest"
 while IFS='|' read -r listed tests exit said; do
   out=$(LISTED=$listed TESTS=$tests EXIT=$exit PATH="$tmp/bin:$PATH" bash "$1" "$tmp/build" 2>&1)
   status=$?
-  case $said in FAIL:*) [ "$status" -ne 0 ] ;; *) [ "$status" -eq 0 ] ;; esac ||
-    { echo "FAIL: $tests, exit $exit: exited with $status, saying: $out" >&2; exit 1; }
-  [ "$out" = "$said" ] || { echo "FAIL: $tests, exit $exit: said \"$out\", not \"$said\"" >&2; exit 1; }
+  case $said in FAIL:*) [ "$status" -ne 0 ] ;; *) [ "$status" -eq 0 ] ;; esac && [ "$out" = "$said" ] ||
+    { echo "FAIL: $tests, exit $exit: exited with $status, saying \"$out\", not \"$said\"" >&2; exit 1; }
 done <<'CASES'
 3|a:run b:run c:run|0|build: CTest ran 3 of the 3 tests it lists
 3|a:run b:skip77 c:gskip|0|build: CTest ran 1 of the 3 tests it lists; the others skipped themselves: b c
