@@ -38,18 +38,6 @@ for source in "${sources[@]}"; do
     status=1
     continue
   fi
-  # libFuzzer first runs the corpus it is given (and an empty input), then
-  # its own; "#N INITED" counts the first, the final stats all of them.
-  seeds=$(sed -En 's/^#([0-9]+)[[:space:]]+INITED.*/\1/p' "$log" | head -n 1)
-  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
-  if ! [[ $seeds =~ ^[0-9]+$ && $runs =~ ^[0-9]+$ ]]; then
-    echo "FAIL: $name: libFuzzer told no count of the inputs it ran; see $log"
-    status=1
-  elif [ "$runs" -le "$seeds" ]; then
-    echo "FAIL: $name ran $runs inputs, none of its own beyond the $seeds it started from; see $log"
-    status=1
-  else
-    echo "$name: $runs inputs run, $((runs - seeds)) of them its own"
-  fi
+  "$here/scripts/fuzz_counted.sh" "$name" "$log" || status=1
 done
 exit $status
