@@ -13,11 +13,13 @@
 #include "figures/bunny_poses.h"
 #include "figures/bunny_record.h"
 #include "game_test_support.h"
+#include "support/helpers.h"
 #include "test_support.h"
 
 namespace {
 
 const int kSize = 300;  // shows figure x and y from -1 to 1
+const unsigned kFireSeed = 1;
 
 int Pixel(float v) { return int((v + 1) / 2 * kSize); }
 
@@ -86,6 +88,10 @@ TEST(BunnyDeathDrawing, FireAtTheFeetFirstThenADarkFigure) {
     UseFakeClock(100000);
     LoadBunnyTextures();
     Bunny* b = NewBunny(0, 1);
+    // The flames come from the game's random numbers, which a new figure
+    // seeds from the wall clock: seeded here, after it, the counts below are
+    // the same in every run.
+    SeedRandomWith(kFireSeed);
     const std::string dir = ScratchDir("bunny_death");
     std::map<int, ReadBack> shots = {{0, Draw(b)}};
     auto names = NextGlNames();
@@ -106,9 +112,12 @@ TEST(BunnyDeathDrawing, FireAtTheFeetFirstThenADarkFigure) {
 
     const float kFeet[2] = {-0.8f, -0.3f}, kHead[2] = {0.15f, 0.6f}, kChestY = -0.17f;
     EXPECT_LT(FireIn(shots[0], kFeet[0], kFeet[1]), 10);
+    // Over 5000 seeds the feet showed 93 to 347 fire pixels, and the head at
+    // most 59 of flames risen from the legs; a head lit with the legs showed
+    // 177 or more, legs that never caught fire none at the feet.
     int feet = FireIn(shots[400], kFeet[0], kFeet[1]);
-    EXPECT_GT(feet, 100);
-    EXPECT_LT(FireIn(shots[400], kHead[0], kHead[1]), feet / 4);
+    EXPECT_GT(feet, 50);
+    EXPECT_LT(FireIn(shots[400], kHead[0], kHead[1]), 100);
     EXPECT_LT(FireIn(shots[2100], -1, 1), 10);
     EXPECT_LT(BrightnessAt(shots[2100], 0, kChestY), BrightnessAt(shots[0], 0, kChestY) / 2);
     auto after = NextGlNames();

@@ -13,13 +13,15 @@
 #include "figures/bunny_scene_poses.h"
 #include "figures/bunny_scene_rows.h"
 #include "game_test_support.h"
+#include "support/helpers.h"
 #include "test_support.h"
 
 namespace {
 
 class BunnyDeathTest : public ::testing::Test {
 protected:
-    void SetUp() override { UseFakeClock(100000), b = RestingBunny(); }
+    // The particles' places and sizes come from the seeded random numbers.
+    void SetUp() override { UseFakeClock(100000), SeedRandomWith(9), b = RestingBunny(); }
     void TearDown() override { DeleteBunny(b), UseRealClock(); }
     Bunny* b = nullptr;
 };

@@ -103,7 +103,10 @@ TEST(ShippedCreatures, HarderWorldsHoldMoreCreaturesAndMoreUpThere) {
 }
 
 // A long patrol on every shipped world: the creatures get about, keep to the
-// cells of their level and never leave the board.
+// cells of their level and never leave the board. A creature on world 2's
+// raised block of four cells may keep to it and its ramp all patrol long
+// (over 400 seeds one in six visited only 4 to 7 cells), so four cells is as
+// few as a creature that gets about visits; one that never walks visits one.
 TEST(ShippedCreatures, PatrolsKeepToWalkableCells) {
     for (const ShippedWorld& w : kWorlds) {
         SCOPED_TRACE(w.creatures);
@@ -129,6 +132,6 @@ TEST(ShippedCreatures, PatrolsKeepToWalkableCells) {
                 ASSERT_LE(c->z, 1.5f);
             }
         }
-        for (const auto& entry : visited) EXPECT_GE(entry.second.size(), 6u) << "a patrol";
+        for (const auto& entry : visited) EXPECT_GE(entry.second.size(), 4u) << "a patrol";
     }
 }

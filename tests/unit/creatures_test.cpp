@@ -19,7 +19,6 @@ protected:
         SetPlayerCount(1);
         // Pib 0 waits far off under its start protection unless a test moves it.
         PlaceProtectedPib(0, 0.5, 0.5, 0.5, 0);
-        SeedRandomWith(11);  // after the pib: its new figure reseeds from the time
     }
     std::string Name() const {
         return ::testing::UnitTest::GetInstance()->current_test_info()->name();

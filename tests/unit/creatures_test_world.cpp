@@ -76,13 +76,16 @@ void TestBoard::Load(const std::string& name) const {
 }
 
 void PlaceTouchablePib(int p, double x, double y, double z, int dir, int upper) {
-    InitPib(p, 0, 0, 0, x, y, z, dir);
+    PlaceProtectedPib(p, x, y, z, dir);
     FindPib(p)->spawnCounter = 0;
     FindPib(p)->upper = upper;
 }
 
 void PlaceProtectedPib(int p, double x, double y, double z, int dir) {
     InitPib(p, 0, 0, 0, x, y, z, dir);
+    // The pib's new figure seeds the generator from the clock, as a new
+    // Robot does: seeded again, as after a creature load.
+    SeedRandomWith(11);
 }
 
 void SetPibDying(int p, int dying) { FindPib(p)->dying = dying; }

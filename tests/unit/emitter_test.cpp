@@ -99,12 +99,15 @@ protected:
     double DrawAndMeasure(float turnDegrees) {
         auto place = [&] { glRotatef(turnDegrees, 0.3f, 1, 0.2f), glTranslatef(0, -0.4f, 0.15f); };
         DrawEffectFrame(0.3, place, [&] { DrawEmitter(e); });
-        return MeanBrightness(24, 24, 16);
+        return MeanBrightness(0, 0, 64);
     }
 };
 
 // Fire glows, smoke is grey, and the quads face the camera however the
-// modelview turns.
+// modelview turns. The whole frame holds every particle, where a square at
+// its centre held as many as the spread happened to put there. Over 400
+// seeds the fire's mean was 3.4 to 4.6 and the smoke's 0.7 to 1.4; fire
+// drawn unlit, or quads that face one way whatever the turn, left at most 1.
 TEST_F(EmitterDrawTest, FireGlowsSmokeIsGreyFromEveryAngle) {
     SetEmitterActive(e, 1);
     UpdateAt(kStart + 16);
@@ -116,7 +119,7 @@ TEST_F(EmitterDrawTest, FireGlowsSmokeIsGreyFromEveryAngle) {
         SetEmitterSmoke(e);
         double smoke = DrawAndMeasure(turn);
         SetEmitterFire(e);
-        EXPECT_GT(fire, 20) << "turn " << turn;
+        EXPECT_GT(fire, 2) << "turn " << turn;
         EXPECT_TRUE(smoke > 0 && smoke < fire) << "turn " << turn;
     }
 }

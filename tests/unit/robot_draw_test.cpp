@@ -122,9 +122,9 @@ TEST(RobotDrawing, TreadFramesChangeAt5r10rAnd15r) {
 // One pair of offsets for every Robot: a still one drawn after a shaking one keeps its offsets.
 TEST(RobotDrawing, ShakeOffsetsAreSharedByEveryRobot) {
     ASSERT_TRUE(EnsureGlContext());
-    SeedRandomWith(5);
     RobotPtr shaking(NewRobot());
     RobotPtr still(NewRobot());
+    SeedRandomWith(5);  // after the Robots: each new one seeds the generator from the clock
     float jx = 0, jy = 0, kx = 0, ky = 0;
     SetRobotShake(shaking.get(), 1);
     DrawAlone(shaking.get(), false);

@@ -8,7 +8,6 @@
 #include "players/creatures.h"
 #include "players/pib.h"
 #include "players/shots.h"
-#include "support/helpers.h"
 
 namespace {
 
@@ -18,7 +17,6 @@ const double kPibShotSpeed = 0.025;
 class ShotsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SeedRandomWith(7);
         SetPlayerCount(1);
         PlaceProtectedPib(0, -100, -100, 0.5, 0);  // not where an earlier test left it
         LoadTestCreatures(Name() + "_none", {});

@@ -69,7 +69,11 @@ void StartTestSound() {
 }
 
 std::string ScratchDir(const std::string& name) {
-    std::string dir = std::string(PIB_TEST_OUTPUT_DIR) + "/" + name;
+    // Whole runs of the program side by side clear and write the same
+    // folders: each is given an output folder of its own through
+    // PIB_TEST_OUTPUT.
+    const char* out = std::getenv("PIB_TEST_OUTPUT");
+    std::string dir = std::string(out && *out ? out : PIB_TEST_OUTPUT_DIR) + "/" + name;
     std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "'";
     if (std::system(cmd.c_str()) != 0) ADD_FAILURE() << "cannot make " << dir;
     return dir;

@@ -32,7 +32,8 @@ bool StartFromGlDefaults();
 // process), then loads the samples from the working folder.
 void StartTestSound();
 
-// A fresh scratch folder under the build's test output.
+// A fresh scratch folder under the build's test output, or under the folder
+// PIB_TEST_OUTPUT names.
 std::string ScratchDir(const std::string& name);
 
 // Writes text to a file; returns its path.
