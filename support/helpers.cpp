@@ -30,7 +30,14 @@ void* CheckedAlloc(int size) {
 
 void ReleaseFreeMemory() { malloc_trim(0); }
 
-void SeedRandom() { std::srand(unsigned(std::time(nullptr))); }
+namespace {
+bool seedHeld = false;
+unsigned heldSeed = 0;
+}  // namespace
+
+void SeedRandom() { std::srand(seedHeld ? heldSeed : unsigned(std::time(nullptr))); }
+
+void HoldRandomSeed(unsigned seed) { seedHeld = true, heldSeed = seed; }
 
 void SeedRandomWith(unsigned seed) { std::srand(seed); }
 

@@ -15,6 +15,9 @@ void ReleaseFreeMemory();
 // The one random generator of the game.
 void SeedRandom();
 void SeedRandomWith(unsigned seed);  // for tests and benchmarks
+// For test programs: every SeedRandom from then on seeds with this instead of
+// the wall clock's second, so no answer rests on the time of day.
+void HoldRandomSeed(unsigned seed);
 double RandomInRange(double lo, double hi);
 
 void SetPibColor(int p);

@@ -1,12 +1,14 @@
-// The test programs' main. A program that ends before its tests are done
-// (the code under test calling exit, with whatever code) has not run them
-// all, and must not pass for one that did: it fails, saying so.
+// The test programs' main. The game's random numbers are seeded alike in
+// every run. A program that ends before its tests are done (the code under
+// test calling exit, with whatever code) fails, saying so.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "support/helpers.h"
 
 namespace {
 bool testsDone = false;
@@ -22,6 +24,8 @@ void FailAnEarlyEnd() {
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    // Every new figure, world and scene seeds the game's random numbers.
+    HoldRandomSeed(1);
     std::atexit(FailAnEarlyEnd);
     int status = RUN_ALL_TESTS();
     testsDone = true;

@@ -13,7 +13,6 @@
 #include "figures/bunny.h"
 #include "figures/bunny_draw_parts.h"
 #include "figures/bunny_record.h"
-#include "support/helpers.h"
 #include "test_support.h"
 
 namespace {
@@ -136,7 +135,6 @@ TEST_F(BunnyDrawing, GunShowsAtScaleOneAndListsMatchImmediateMode) {
 // last shake stays.
 TEST_F(BunnyDrawing, TremblingJittersWithinAHundredth) {
     Bunny* b = Make(0);
-    SeedRandomWith(2);  // the jitter's, after the figure seeded them from the wall clock
     ReadBack still = Draw(b);
     SetBunnyTrembling(b, 1);
     bool moved = false;

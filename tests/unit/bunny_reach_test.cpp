@@ -16,7 +16,6 @@
 #include "figures/bunny_record.h"
 #include "figures/bunny_scene_poses.h"
 #include "figures/bunny_scene_rows.h"
-#include "support/helpers.h"
 #include "test_support.h"
 
 namespace {
@@ -82,7 +81,6 @@ protected:
     // Every piece an outfit can add, and a gun in each hand.
     Bunny* Dressed() {
         Bunny* b = made.emplace_back(NewBunny(2, 1));
-        SeedRandomWith(2);  // a trembling figure's jitter, after it seeded them from the wall clock
         SetBunnyGlasses(b, 1), SetBunnyFaceMark(b, 1), SetBunnyWhiskers(b, 1);
         b->gunFlag[0] = b->gunFlag[1] = 1;
         b->field[kGunScale] = b->field[kGunScale + 1] = 1;

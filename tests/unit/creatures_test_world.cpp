@@ -76,16 +76,13 @@ void TestBoard::Load(const std::string& name) const {
 }
 
 void PlaceTouchablePib(int p, double x, double y, double z, int dir, int upper) {
-    PlaceProtectedPib(p, x, y, z, dir);
+    InitPib(p, 0, 0, 0, x, y, z, dir);
     FindPib(p)->spawnCounter = 0;
     FindPib(p)->upper = upper;
 }
 
 void PlaceProtectedPib(int p, double x, double y, double z, int dir) {
     InitPib(p, 0, 0, 0, x, y, z, dir);
-    // The pib's new figure seeds the generator from the clock, as a new
-    // Robot does: seeded again, as after a creature load.
-    SeedRandomWith(11);
 }
 
 void SetPibDying(int p, int dying) { FindPib(p)->dying = dying; }
@@ -97,9 +94,6 @@ void LoadTestCreatures(const std::string& name, const std::vector<std::string>& 
     for (const auto& line : lines) text += line + "\n";
     std::string path = WriteTextFile(ScratchDir("creatures_" + name), "creatures.data", text);
     LoadCreatures(path.c_str());
-    // Every new Robot seeds the generator from the clock: seed it again so
-    // that a test repeats itself.
-    SeedRandomWith(11);
 }
 
 Creature* OnlyCreature() { return GetCreatures(); }

@@ -23,8 +23,7 @@ struct TestBoard {
     void Load(const std::string& name) const;
 };
 
-// Sets up pib p at (x, y, z) heading dir, its protection already over. Both
-// seed the random numbers again after the figure they make.
+// Sets up pib p at (x, y, z) heading dir, its protection already over.
 void PlaceTouchablePib(int p, double x, double y, double z, int dir, int upper = 0);
 // Sets up pib p still under its start protection.
 void PlaceProtectedPib(int p, double x, double y, double z, int dir);

@@ -6,7 +6,6 @@
 #include "core/menus.h"
 #include "core/play.h"
 #include "support/clock.h"
-#include "support/helpers.h"
 #include "test_support.h"
 
 int fakeNow = 0;
@@ -36,9 +35,6 @@ void LoadGameAt(int world, int players, int now) {
     worldChoice = world;
     playerChoice = players;
     LoadWorld();
-    // The load's new figures seed the random numbers from the wall clock:
-    // seeded again here, the creatures choose alike in every run.
-    SeedRandomWith(1);
     worldLoadTime = now;
     lastTickTime = now;
 }

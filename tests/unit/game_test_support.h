@@ -9,5 +9,5 @@ void UseFakeClock(int now, int stepPerRead = 0);
 void UseRealClock();
 
 // The title menu, then a world load of that world and player count, with
-// the clock at now and the random numbers seeded after the load.
+// the clock at now.
 void LoadGameAt(int world, int players, int now);

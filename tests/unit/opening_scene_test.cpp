@@ -18,7 +18,6 @@
 #include "scenes/opening.h"
 #include "scenes/opening_cues.h"
 #include "scenes/opening_state.h"
-#include "support/helpers.h"
 #include "test_support.h"
 
 namespace {
@@ -118,7 +117,6 @@ protected:
         // Every reading moves the clock on a whole period, so no frame waits.
         UseFakeClock(1000, 20);
         StartOpeningScene();
-        SeedRandomWith(3);  // after the start: its new figure seeds the flames from the wall clock
     }
     void TearDown() override { UseRealClock(); }
 };

@@ -124,7 +124,6 @@ TEST(RobotDrawing, ShakeOffsetsAreSharedByEveryRobot) {
     ASSERT_TRUE(EnsureGlContext());
     RobotPtr shaking(NewRobot());
     RobotPtr still(NewRobot());
-    SeedRandomWith(5);  // after the Robots: each new one seeds the generator from the clock
     float jx = 0, jy = 0, kx = 0, ky = 0;
     SetRobotShake(shaking.get(), 1);
     DrawAlone(shaking.get(), false);

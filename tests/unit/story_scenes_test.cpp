@@ -39,17 +39,9 @@ struct Scene {
     int (*draw)(int, int);
     int (*frameOf)();
 };
-// A start makes new figures, which seed the random numbers (the flames, the
-// steam, the teapot's jiggle) from the wall clock: each start here seeds
-// them again after it.
-template <void (*start)()>
-void StartSeeded() {
-    start();
-    SeedRandomWith(7);
-}
-const Scene kPalace = {StartSeeded<StartPalaceScene>, DrawPalaceSceneFrame, PalaceFrame};
-const Scene kSpiral = {StartSeeded<StartSpiralScene>, DrawSpiralSceneFrame, SpiralFrame};
-const Scene kArmy = {StartSeeded<StartArmyScene>, DrawArmySceneFrame, ArmyFrame};
+const Scene kPalace = {StartPalaceScene, DrawPalaceSceneFrame, PalaceFrame};
+const Scene kSpiral = {StartSpiralScene, DrawSpiralSceneFrame, SpiralFrame};
+const Scene kArmy = {StartArmyScene, DrawArmySceneFrame, ArmyFrame};
 
 class StoryScenes : public ::testing::Test {
 protected:
@@ -60,6 +52,7 @@ protected:
         if (!loaded) StartTestSound(), LoadPalaceTextures();
         loaded = true;
         UseFakeClock(1000, 1);  // every reading moves time on by 1 ms
+        SeedRandomWith(7);
         RecordSoundCues(&records);
     }
     void TearDown() override {
@@ -85,10 +78,10 @@ protected:
 
 // The second viewing is checked; the first is skipped at frame 300.
 TEST_F(StoryScenes, PalacePlaysItsSoundsOnTheirFramesAndEndsAt2509EveryViewing) {
-    kPalace.start();
+    StartPalaceScene();
     Play(kPalace, 300);
     log.clear();
-    kPalace.start();
+    StartPalaceScene();
     TakeCues(0);
     int born = 0;
     int frames = Play(kPalace, 3000, [&](int frame) {
@@ -152,11 +145,11 @@ TEST_F(StoryScenes, PalaceVoicesFollowTheTalkingRunsOfTheScript) {
 // The second viewing is checked; the first is skipped mid-slide, which must
 // not leave the Bunny off-centre.
 TEST_F(StoryScenes, SpiralSlidesOutAndBackInThreeTimesAndEndsAt859EveryViewing) {
-    kSpiral.start();
+    StartSpiralScene();
     Play(kSpiral, kSpiralOutfitFrames[0] + 5);
     ASSERT_LT(SpiralStarX(), -0.5f);
     log.clear();
-    kSpiral.start();
+    StartSpiralScene();
     TakeCues(0);
     std::vector<int> outfitFrames;
     int outfit = GetSpiralStar()->outfit;
@@ -190,7 +183,7 @@ TEST_F(StoryScenes, SpiralSlidesOutAndBackInThreeTimesAndEndsAt859EveryViewing) 
 TEST_F(StoryScenes, EachPressSkipsOneSceneWithTheMusicRules) {
     ClearKeyStates();
     Reshape(kSmallW, kSmallH);
-    kPalace.start();
+    StartPalaceScene();
     gameState = kStatePalace;
     const int presses[] = {101, 111, 121};  // each down for four displays
     const int after[] = {kStateArmy, kStateSpiral, kStateMenus};
@@ -272,8 +265,8 @@ TEST_F(StoryScenes, AHundredViewingsLeaveMemoryTexturesAndListsFlat) {
 // nothing grow under 0.2 MB over the 30.
 TEST_F(StoryScenes, ThirtyViewingsDrawnKeepTheResidentSizeFlat) {
     SKIP_UNDER_ADDRESS_SANITIZER();
-    const Scene kOpening = {StartSeeded<StartOpeningScene>,
-                            [](int w, int h) { return RunOpeningScript(), DrawOpeningFrame(w, h), 0; }, nullptr};
+    const Scene kOpening = {StartOpeningScene, [](int w, int h) { return RunOpeningScript(), DrawOpeningFrame(w, h), 0; },
+                            nullptr};
     ExpectRoundsKeepTheResidentSizeFlat([&] {
         for (const Scene& sc : {kOpening, kPalace, kArmy, kSpiral}) {
             sc.start();
