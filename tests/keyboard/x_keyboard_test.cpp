@@ -13,10 +13,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <stdexcept>
 #include <cstring>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -208,9 +208,8 @@ const Case kCases[] = {
     {"a key let go and one pressed under a window covering the game's, which keeps the keyboard",
      "focus AB01+ cover AB01- AB02+", "x"},
     {"the keyboard on the root window, following the pointer out", "root AB01+ out", ""},
-    {"the pointer leaving under another program's grab", "AB01+ grab out", ""},
     {"the keyboard taken by another program's grab, a key let go meanwhile", "focus AB01+ take AB01-", ""},
-    {"the grab given back over the window: z held across counts only pressed again, x counts",
+    {"the pointer out under another program's grab and back: z held across counts only pressed again, x counts",
      "AB01+ grab out in ungrab AB02+ hold", "x"},
     {"seven events before the game reads any", "AB01+,AB02+,AB03+,AE01+,AE02+,AE03+,AB01-", "xc123"},
     {"keypad 8 and 4 under Shift with Num Lock on are 8 and 4, kept as the arrows go", "NMLK+ NMLK- LFSH+ KP8+ KP4+ UP+ LEFT+ UP- LEFT-", "84"},

@@ -106,9 +106,8 @@ TEST(BunnyDeathDrawing, FireAtTheFeetFirstThenADarkFigure) {
 
     const float kFeet[2] = {-0.8f, -0.3f}, kHead[2] = {0.15f, 0.6f}, kChestY = -0.17f;
     EXPECT_LT(FireIn(shots[0], kFeet[0], kFeet[1]), 10);
-    // Over 5000 seeds the feet showed 93 to 347 fire pixels, and the head at
-    // most 59 of flames risen from the legs; a head lit with the legs showed
-    // 177 or more, legs that never caught fire none at the feet.
+    // Over 5000 seeds: feet 93 to 347 fire pixels, head at most 59; a head
+    // lit with the legs showed 177 or more, legs never lit none at the feet.
     int feet = FireIn(shots[400], kFeet[0], kFeet[1]);
     EXPECT_GT(feet, 50);
     EXPECT_LT(FireIn(shots[400], kHead[0], kHead[1]), 100);

@@ -103,10 +103,8 @@ TEST(ShippedCreatures, HarderWorldsHoldMoreCreaturesAndMoreUpThere) {
 }
 
 // A long patrol on every shipped world: the creatures get about, keep to the
-// cells of their level and never leave the board. A creature on world 2's
-// raised block of four cells may keep to it and its ramp all patrol long
-// (over 400 seeds one in six visited only 4 to 7 cells), so four cells is as
-// few as a creature that gets about visits; one that never walks visits one.
+// cells of their level and never leave the board. World 2's creature on its
+// raised block of four may keep to it (one seed in six), one that never walks visits one.
 TEST(ShippedCreatures, PatrolsKeepToWalkableCells) {
     for (const ShippedWorld& w : kWorlds) {
         SCOPED_TRACE(w.creatures);

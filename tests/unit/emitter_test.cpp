@@ -104,10 +104,8 @@ protected:
 };
 
 // Fire glows, smoke is grey, and the quads face the camera however the
-// modelview turns. The whole frame holds every particle, where a square at
-// its centre held as many as the spread happened to put there. Over 400
-// seeds the fire's mean was 3.4 to 4.6 and the smoke's 0.7 to 1.4; fire
-// drawn unlit, or quads that face one way whatever the turn, left at most 1.
+// modelview turns, measured over the whole frame. Over 400 seeds fire's mean
+// was 3.4 to 4.6, smoke's 0.7 to 1.4; fire unlit or quads facing one way left at most 1.
 TEST_F(EmitterDrawTest, FireGlowsSmokeIsGreyFromEveryAngle) {
     SetEmitterActive(e, 1);
     UpdateAt(kStart + 16);

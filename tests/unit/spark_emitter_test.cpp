@@ -112,10 +112,7 @@ TEST_F(SparkTest, SparksFloatThenDropAndStrikeIntoAPuff) {
 
 // However fast the frames come, a puff swells no more over its life than at
 // 16 ms a frame, and an update under a millisecond does not swell it. The
-// spark falls in steps of the emitter's own period, 10 ms, which leave no
-// time over on its clock: whenever its drift lets it strike, the next update
-// at the same time has none to swell the puff by, and the 2 ms frames after
-// it add up to its life exactly.
+// spark falls in the emitter's own 10 ms periods, so its strike leaves no time over.
 TEST_F(SparkTest, PuffGrowthIsBoundedAtHighFrameRates) {
     SetSparkEmitterPosition(e, 2.5f, 1.5f, 0.001f);
     SetSparkEmitterAim(e, 0, 0);

@@ -69,9 +69,7 @@ void StartTestSound() {
 }
 
 std::string ScratchDir(const std::string& name) {
-    // Whole runs of the program side by side clear and write the same
-    // folders: each is given an output folder of its own through
-    // PIB_TEST_OUTPUT.
+    // Whole runs side by side each get folders of their own.
     const char* out = std::getenv("PIB_TEST_OUTPUT");
     std::string dir = std::string(out && *out ? out : PIB_TEST_OUTPUT_DIR) + "/" + name;
     std::string cmd = "rm -rf '" + dir + "' && mkdir -p '" + dir + "'";
